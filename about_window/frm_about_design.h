@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/design.h"
+
+namespace pretextor {
+
+// The About box as drawn: labels front to back, the picture and buttons above them.
+[[nodiscard]] const platform::WindowDesign& frmAboutDesign();
+
+} // namespace pretextor

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/design.h"
+
+namespace pretextor {
+
+// The main window as drawn: 21 controls, front to back.
+[[nodiscard]] const platform::WindowDesign& form1Design();
+
+} // namespace pretextor

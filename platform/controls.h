@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+// The controls as the windows' logic sees them, whatever toolkit draws them.
+namespace platform {
+
+using Handler = std::function<void()>;
+
+class Control {
+public:
+    Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control() = default;
+
+    [[nodiscard]] virtual bool visible() const = 0;
+    virtual void setVisible(bool visible) = 0;
+    // Clicks on a control without a handler do nothing.
+    virtual void onClick(Handler handler) = 0;
+};
+
+class CommandButton : public Control {
+public:
+    [[nodiscard]] virtual std::string caption() const = 0;
+    virtual void setCaption(const std::string& caption) = 0;
+};
+
+class Label : public Control {
+public:
+    [[nodiscard]] virtual std::string caption() const = 0;
+    virtual void setCaption(const std::string& caption) = 0;
+};
+
+class CheckBox : public Control {
+public:
+    static constexpr std::int16_t unticked = 0;
+    static constexpr std::int16_t ticked = 1;
+    static constexpr std::int16_t greyed = 2;
+
+    [[nodiscard]] virtual std::int16_t value() const = 0;
+    virtual void setValue(std::int16_t value) = 0;
+};
+
+class ListBox : public Control {
+public:
+    virtual void addItem(const std::string& item) = 0;
+    [[nodiscard]] virtual int count() const = 0;
+    // The item at index; index == count() yields "", anything else outside the list throws.
+    [[nodiscard]] std::string item(std::int16_t index) const;
+
+protected:
+    [[nodiscard]] virtual std::string itemText(int index) const = 0;
+};
+
+class Shape : public Control {
+public:
+    [[nodiscard]] virtual float width() const = 0;
+    virtual void setWidth(float twips) = 0;
+};
+
+class Line : public Control {};
+
+class PictureBox : public Control {};
+
+class Timer : public Control {
+public:
+    [[nodiscard]] virtual bool enabled() const = 0;
+    virtual void setEnabled(bool enabled) = 0;
+    virtual void onTick(Handler handler) = 0;
+};
+
+} // namespace platform

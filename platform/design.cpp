@@ -1,0 +1,82 @@
+#include "design.h"
+
+#include "errors.h"
+
+#include <algorithm>
+#include <string>
+
+namespace platform {
+
+bool takesFocus(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::CommandButton:
+    case ControlKind::CheckBox:
+    case ControlKind::ListBox:
+    case ControlKind::PictureBox:
+        return true;
+    case ControlKind::Label:
+    case ControlKind::Shape:
+    case ControlKind::Line:
+    case ControlKind::Timer:
+        return false;
+    }
+    return false;
+}
+
+bool isWindowed(ControlKind kind) {
+    return takesFocus(kind);
+}
+
+std::vector<const ControlDesign*> tabOrder(const WindowDesign& design) {
+    std::vector<const ControlDesign*> order;
+    for (const auto& control : design.controls) {
+        if (takesFocus(control.kind) && control.tabIndex) {
+            order.push_back(&control);
+        }
+    }
+    std::ranges::stable_sort(order, {}, [](const ControlDesign* c) { return *c->tabIndex; });
+    return order;
+}
+
+std::vector<const ControlDesign*> stackingBackToFront(const WindowDesign& design) {
+    std::vector<const ControlDesign*> order;
+    // Graphical controls are painted on the window itself, under every windowed control.
+    for (const bool windowed : {false, true}) {
+        for (auto it = design.controls.rbegin(); it != design.controls.rend(); ++it) {
+            if (isWindowed(it->kind) == windowed && it->kind != ControlKind::Timer) {
+                order.push_back(&*it);
+            }
+        }
+    }
+    return order;
+}
+
+const ControlDesign& findControl(const WindowDesign& design, std::string_view name) {
+    const auto it = std::ranges::find(design.controls, name, &ControlDesign::name);
+    if (it == design.controls.end()) {
+        throw RuntimeError(ErrorNumber::ControlFailure, "No control named " + std::string(name) +
+                                                            " on " + std::string(design.name));
+    }
+    return *it;
+}
+
+} // namespace platform
+
+namespace platform {
+
+const ControlDesign* buttonForEnter(const WindowDesign& design, std::string_view focused) {
+    for (const auto& control : design.controls) {
+        if (control.kind == ControlKind::CommandButton && control.name == focused) {
+            return &control;
+        }
+    }
+    const auto it = std::ranges::find(design.controls, true, &ControlDesign::defaultButton);
+    return it == design.controls.end() ? nullptr : &*it;
+}
+
+const ControlDesign* buttonForEscape(const WindowDesign& design) {
+    const auto it = std::ranges::find(design.controls, true, &ControlDesign::cancelButton);
+    return it == design.controls.end() ? nullptr : &*it;
+}
+
+} // namespace platform

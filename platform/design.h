@@ -1,0 +1,125 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+// A window's design as data: every backend builds its real controls from these tables, and the
+// test doubles build theirs from the same ones. Positions and sizes are in twips.
+namespace platform {
+
+// 0x00BBGGRR, blue in the third byte and red in the lowest.
+using Colour = std::uint32_t;
+
+enum class ControlKind { CommandButton, CheckBox, Label, ListBox, Shape, Line, Timer, PictureBox };
+
+enum class Alignment { Left, Centre };
+
+enum class MousePointer { Arrow, UpArrow };
+
+enum class Picture { None, ProgramIcon, AboutPicture };
+
+enum class Frame { FixedSingle, FixedDialog };
+
+struct FontDesign {
+    std::string_view family = "MS Sans Serif";
+    float points = 8.25F;
+    bool bold = false;
+    bool underline = false;
+
+    friend bool operator==(const FontDesign&, const FontDesign&) = default;
+};
+
+struct TwipRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    [[nodiscard]] int right() const { return left + width; }
+    [[nodiscard]] int bottom() const { return top + height; }
+    friend bool operator==(const TwipRect&, const TwipRect&) = default;
+};
+
+struct TwipPoint {
+    int x = 0;
+    int y = 0;
+};
+
+struct LineDesign {
+    TwipPoint from;
+    TwipPoint to;
+    std::optional<Colour> colour; // nullopt: the window-text colour
+    int widthPixels = 1;
+};
+
+// The four drawing values of a shape. fillStyle: 0 solid, 1 transparent, 5 downward diagonal
+// hatch; backStyle: 0 transparent, 1 opaque.
+struct ShapeDesign {
+    Colour backColour = 0;
+    Colour fillColour = 0;
+    int backStyle = 0;
+    int fillStyle = 1;
+};
+
+struct ControlDesign {
+    ControlKind kind = ControlKind::Label;
+    std::string_view name;
+    std::string_view text;
+    TwipRect rect;
+    std::optional<FontDesign> font; // nullopt: the window's font
+    std::optional<Colour> foreColour;
+    Alignment alignment = Alignment::Left;
+    bool visible = true;
+    std::optional<int> tabIndex;
+    bool defaultButton = false;
+    bool cancelButton = false;
+    MousePointer pointer = MousePointer::Arrow;
+    ShapeDesign shape;
+    LineDesign line;
+    int intervalMs = 0;
+    Picture picture = Picture::None;
+    // For controls whose caption does not name them (list boxes, pictures).
+    std::string_view accessibleName;
+};
+
+struct WindowDesign {
+    std::string_view name;
+    std::string_view caption;
+    int clientWidth = 0;
+    int clientHeight = 0;
+    std::optional<TwipPoint> position; // nullopt: the window manager's choice
+    Frame frame = Frame::FixedSingle;
+    Picture icon = Picture::ProgramIcon;
+    FontDesign font;
+    // Front to back: where two controls overlap, the earlier one lies in front.
+    std::span<const ControlDesign> controls;
+};
+
+// Whether the control can take the keyboard focus.
+[[nodiscard]] bool takesFocus(ControlKind kind);
+
+// Whether the control is a window of its own and so always lies above labels, shapes and lines.
+[[nodiscard]] bool isWindowed(ControlKind kind);
+
+// The focusable controls in tab order; the first one has the focus when the window opens.
+[[nodiscard]] std::vector<const ControlDesign*> tabOrder(const WindowDesign& design);
+
+// The controls from back to front, as a painter stacks them.
+[[nodiscard]] std::vector<const ControlDesign*> stackingBackToFront(const WindowDesign& design);
+
+[[nodiscard]] const ControlDesign& findControl(const WindowDesign& design, std::string_view name);
+
+} // namespace platform
+
+namespace platform {
+
+// The button that Enter presses: the focused command button, else the window's default button.
+[[nodiscard]] const ControlDesign* buttonForEnter(const WindowDesign& design,
+                                                  std::string_view focused);
+// The button that Esc presses: the window's cancel button, if it has one.
+[[nodiscard]] const ControlDesign* buttonForEscape(const WindowDesign& design);
+
+} // namespace platform

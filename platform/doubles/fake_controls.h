@@ -1,0 +1,119 @@
+#pragma once
+
+#include "platform/controls.h"
+#include "platform/design.h"
+
+#include <string>
+#include <vector>
+
+namespace platform::fake {
+
+// Shared state of every fake control: visibility and the click handler.
+template <typename Interface> class FakeControl : public Interface {
+public:
+    explicit FakeControl(const ControlDesign& design) : visible_(design.visible) {}
+
+    [[nodiscard]] bool visible() const override { return visible_; }
+    void setVisible(bool visible) override { visible_ = visible; }
+    void onClick(Handler handler) override { click_ = std::move(handler); }
+
+    void click() {
+        if (visible_ && click_) {
+            click_();
+        }
+    }
+
+private:
+    bool visible_;
+    Handler click_;
+};
+
+class FakeCommandButton final : public FakeControl<CommandButton> {
+public:
+    explicit FakeCommandButton(const ControlDesign& design)
+        : FakeControl(design), caption_(design.text) {}
+    [[nodiscard]] std::string caption() const override { return caption_; }
+    void setCaption(const std::string& caption) override { caption_ = caption; }
+
+private:
+    std::string caption_;
+};
+
+class FakeLabel final : public FakeControl<Label> {
+public:
+    explicit FakeLabel(const ControlDesign& design) : FakeControl(design), caption_(design.text) {}
+    [[nodiscard]] std::string caption() const override { return caption_; }
+    void setCaption(const std::string& caption) override { caption_ = caption; }
+
+private:
+    std::string caption_;
+};
+
+class FakeCheckBox final : public FakeControl<CheckBox> {
+public:
+    using FakeControl::FakeControl;
+    [[nodiscard]] std::int16_t value() const override { return value_; }
+    void setValue(std::int16_t value) override { value_ = value; }
+    // A click ticks an unticked box and clears a ticked or greyed one.
+    void toggle() { value_ = value_ == unticked ? ticked : unticked; }
+
+private:
+    std::int16_t value_ = unticked;
+};
+
+class FakeListBox final : public FakeControl<ListBox> {
+public:
+    using FakeControl::FakeControl;
+    void addItem(const std::string& item) override { items_.push_back(item); }
+    [[nodiscard]] int count() const override { return static_cast<int>(items_.size()); }
+    [[nodiscard]] const std::vector<std::string>& items() const { return items_; }
+
+protected:
+    [[nodiscard]] std::string itemText(int index) const override {
+        return items_.at(static_cast<std::size_t>(index));
+    }
+
+private:
+    std::vector<std::string> items_;
+};
+
+class FakeShape final : public FakeControl<Shape> {
+public:
+    explicit FakeShape(const ControlDesign& design)
+        : FakeControl(design), width_(static_cast<float>(design.rect.width)) {}
+    [[nodiscard]] float width() const override { return width_; }
+    void setWidth(float twips) override { width_ = twips; }
+
+private:
+    float width_;
+};
+
+class FakeLine final : public FakeControl<Line> {
+public:
+    using FakeControl::FakeControl;
+};
+
+class FakePictureBox final : public FakeControl<PictureBox> {
+public:
+    using FakeControl::FakeControl;
+};
+
+class FakeTimer final : public FakeControl<Timer> {
+public:
+    using FakeControl::FakeControl;
+    [[nodiscard]] bool enabled() const override { return enabled_; }
+    void setEnabled(bool enabled) override { enabled_ = enabled; }
+    void onTick(Handler handler) override { tick_ = std::move(handler); }
+    // One tick, delivered only while the timer is enabled.
+    void fire() {
+        if (enabled_ && tick_) {
+            tick_();
+        }
+    }
+
+private:
+    bool enabled_ = false;
+    Handler tick_;
+};
+
+} // namespace platform::fake

@@ -1,0 +1,170 @@
+#include "fake_toolkit.h"
+
+#include "fake_controls.h"
+
+#include <algorithm>
+
+namespace platform::fake {
+
+namespace {
+
+std::unique_ptr<Control> makeControl(const ControlDesign& design) {
+    switch (design.kind) {
+    case ControlKind::CommandButton:
+        return std::make_unique<FakeCommandButton>(design);
+    case ControlKind::CheckBox:
+        return std::make_unique<FakeCheckBox>(design);
+    case ControlKind::Label:
+        return std::make_unique<FakeLabel>(design);
+    case ControlKind::ListBox:
+        return std::make_unique<FakeListBox>(design);
+    case ControlKind::Shape:
+        return std::make_unique<FakeShape>(design);
+    case ControlKind::Line:
+        return std::make_unique<FakeLine>(design);
+    case ControlKind::Timer:
+        return std::make_unique<FakeTimer>(design);
+    case ControlKind::PictureBox:
+        return std::make_unique<FakePictureBox>(design);
+    }
+    throw RuntimeError(ErrorNumber::ControlFailure, "Unknown control kind");
+}
+
+template <typename Fake> bool clickAs(Control& control) {
+    if (auto* fake = dynamic_cast<Fake*>(&control)) {
+        fake->click();
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+FakeWindow::FakeWindow(FakeToolkit& toolkit, const WindowDesign& design)
+    : toolkit_(toolkit), design_(design), caption_(design.caption) {
+    for (const auto& control : design.controls) {
+        controls_.emplace(std::string(control.name), makeControl(control));
+    }
+    const auto order = tabOrder(design);
+    if (!order.empty()) {
+        focused_ = order.front()->name;
+    }
+    toolkit_.windows_.push_back(this);
+}
+
+FakeWindow::~FakeWindow() {
+    std::erase(toolkit_.windows_, this);
+}
+
+void FakeWindow::show() {
+    if (loaded_) {
+        shown_ = true;
+        ++showCount_;
+    }
+}
+
+void FakeWindow::unload() {
+    if (!loaded_) {
+        return;
+    }
+    if (unloadHandler_) {
+        unloadHandler_();
+    }
+    loaded_ = false;
+    shown_ = false;
+}
+
+Control& FakeWindow::control(std::string_view name) {
+    const auto it = controls_.find(name);
+    if (it == controls_.end()) {
+        throw RuntimeError(ErrorNumber::ControlFailure, "No control named " + std::string(name));
+    }
+    return *it->second;
+}
+
+std::vector<std::string> FakeWindow::controlNames() const {
+    std::vector<std::string> names;
+    for (const auto& control : design_.controls) {
+        names.emplace_back(control.name);
+    }
+    return names;
+}
+
+void FakeWindow::click(std::string_view name) {
+    if (!shown_) {
+        return;
+    }
+    auto& target = control(name);
+    if (auto* box = dynamic_cast<FakeCheckBox*>(&target); box != nullptr && box->visible()) {
+        box->toggle();
+    }
+    if (takesFocus(findControl(design_, name).kind) && target.visible()) {
+        focused_ = name;
+    }
+    clickAs<FakeCommandButton>(target) || clickAs<FakeLabel>(target) ||
+        clickAs<FakeCheckBox>(target) || clickAs<FakeListBox>(target) ||
+        clickAs<FakeShape>(target) || clickAs<FakeLine>(target) || clickAs<FakePictureBox>(target);
+}
+
+void FakeWindow::pressEnter() {
+    if (const auto* button = buttonForEnter(design_, focused_)) {
+        get<FakeCommandButton>(button->name).click();
+    }
+}
+
+void FakeWindow::pressEscape() {
+    if (const auto* button = buttonForEscape(design_)) {
+        get<FakeCommandButton>(button->name).click();
+    }
+}
+
+void FakeWindow::pressTab() {
+    const auto order = tabOrder(design_);
+    if (order.empty()) {
+        return;
+    }
+    auto it = std::ranges::find(order, focused_, &ControlDesign::name);
+    for (std::size_t step = 0; step < order.size(); ++step) {
+        it = (it == order.end() || std::next(it) == order.end()) ? order.begin() : std::next(it);
+        if (control((*it)->name).visible()) {
+            focused_ = (*it)->name;
+            return;
+        }
+    }
+}
+
+void FakeWindow::closeBox() {
+    if (shown_) {
+        unload();
+    }
+}
+
+std::unique_ptr<Window> FakeToolkit::load(const WindowDesign& design) {
+    everLoaded_ = true;
+    ++loads_[std::string(design.name)];
+    return std::make_unique<FakeWindow>(*this, design);
+}
+
+FakeWindow* FakeToolkit::window(std::string_view designName) const {
+    const auto it = std::ranges::find_if(windows_.rbegin(), windows_.rend(), [&](FakeWindow* w) {
+        return w->design().name == designName;
+    });
+    return it == windows_.rend() ? nullptr : *it;
+}
+
+int FakeToolkit::loadedWindows() const {
+    return static_cast<int>(std::ranges::count_if(windows_, &FakeWindow::loaded));
+}
+
+int FakeToolkit::loadsOf(std::string_view designName) const {
+    const auto it = loads_.find(designName);
+    return it == loads_.end() ? 0 : it->second;
+}
+
+void tick(FakeWindow& window, std::string_view timer) {
+    if (window.loaded()) {
+        window.get<FakeTimer>(timer).fire();
+    }
+}
+
+} // namespace platform::fake

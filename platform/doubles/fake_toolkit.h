@@ -1,0 +1,78 @@
+#pragma once
+
+#include "platform/window.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+// Headless windows built from the same designs as the real ones, with hooks that let a test act
+// as the user: clicks, key presses, the close box and timer ticks, one at a time.
+namespace platform::fake {
+
+class FakeToolkit;
+
+class FakeWindow final : public Window {
+public:
+    FakeWindow(FakeToolkit& toolkit, const WindowDesign& design);
+    ~FakeWindow() override;
+
+    void show() override;
+    void unload() override;
+    [[nodiscard]] bool loaded() const override { return loaded_; }
+    void onUnload(Handler handler) override { unloadHandler_ = std::move(handler); }
+    [[nodiscard]] std::string caption() const override { return caption_; }
+    void setCaption(const std::string& caption) override { caption_ = caption; }
+
+    // The user's side. A click on a hidden control or a closed window reaches nothing.
+    void click(std::string_view name);
+    void pressEnter();
+    void pressEscape();
+    void pressTab();
+    void closeBox();
+
+    [[nodiscard]] const WindowDesign& design() const { return design_; }
+    [[nodiscard]] bool shown() const { return shown_; }
+    [[nodiscard]] int showCount() const { return showCount_; }
+    [[nodiscard]] const std::string& focused() const { return focused_; }
+    [[nodiscard]] std::vector<std::string> controlNames() const;
+
+    using Window::get;
+
+protected:
+    Control& control(std::string_view name) override;
+
+private:
+    FakeToolkit& toolkit_;
+    const WindowDesign& design_;
+    std::map<std::string, std::unique_ptr<Control>, std::less<>> controls_;
+    Handler unloadHandler_;
+    std::string caption_;
+    std::string focused_;
+    bool loaded_ = true;
+    bool shown_ = false;
+    int showCount_ = 0;
+};
+
+class FakeToolkit final : public Toolkit {
+public:
+    std::unique_ptr<Window> load(const WindowDesign& design) override;
+
+    // The most recent window loaded from the design of that name, or nullptr once destroyed.
+    [[nodiscard]] FakeWindow* window(std::string_view designName) const;
+    [[nodiscard]] int loadedWindows() const;
+    [[nodiscard]] int loadsOf(std::string_view designName) const;
+    // The program ends when no window of it remains loaded.
+    [[nodiscard]] bool programEnded() const { return everLoaded_ && loadedWindows() == 0; }
+
+private:
+    friend class FakeWindow;
+    std::vector<FakeWindow*> windows_;
+    std::map<std::string, int, std::less<>> loads_;
+    bool everLoaded_ = false;
+};
+
+// A tick of every enabled timer of the window, as the message loop would deliver it.
+void tick(FakeWindow& window, std::string_view timer = "Timer1");
+
+} // namespace platform::fake

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/design.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+// Design values in Qt's terms. Twips become pixels through platform::twipsToPixels only.
+namespace platform::qt {
+
+[[nodiscard]] QString toQString(std::string_view text);
+[[nodiscard]] std::string toStdString(const QString& text);
+[[nodiscard]] QColor toQColor(Colour colour);
+[[nodiscard]] QFont toQFont(const FontDesign& font);
+
+// Converts rectangles edge by edge so that neighbouring controls never gap or overlap by rounding.
+class PixelMapper {
+public:
+    explicit PixelMapper(double dotsPerInch) : dpi_(dotsPerInch) {}
+    [[nodiscard]] int pixels(double twips) const;
+    [[nodiscard]] QRect rect(const TwipRect& twips) const;
+    [[nodiscard]] int widthFrom(int leftTwips, double widthTwips) const;
+    [[nodiscard]] double dotsPerInch() const { return dpi_; }
+
+private:
+    double dpi_;
+};
+
+} // namespace platform::qt

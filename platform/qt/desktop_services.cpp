@@ -1,0 +1,32 @@
+#include "desktop_services.h"
+
+#include "convert.h"
+#include "platform/errors.h"
+
+#include <QDir>
+#include <QMessageBox>
+#include <QProcess>
+
+namespace platform::qt {
+
+void QtMessageDialog::show(const std::string& text, const std::string& title) {
+    QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(text), QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void DesktopShell::execute(const ShellExecuteRequest& request) {
+    // "C:\" has no meaning here; handlers start where a desktop starts them, in the home folder.
+    // A missing handler is not reported, as with the Windows shell.
+    QProcess::startDetached(QStringLiteral("xdg-open"), {toQString(request.file)},
+                            QDir::homePath());
+}
+
+void DetachedProgramStarter::start(const std::string& path) {
+    // The program itself, without a shell and without splitting the path into arguments.
+    if (path.empty() || !QProcess::startDetached(toQString(path), {}, QDir::homePath())) {
+        throw RuntimeError(ErrorNumber::FileNotFound, "File not found: " + path);
+    }
+}
+
+} // namespace platform::qt

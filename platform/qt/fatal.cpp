@@ -1,0 +1,40 @@
+#include "fatal.h"
+
+#include "platform/app_info.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+namespace platform::qt {
+
+void reportAndExit(const std::string& message) {
+    std::fprintf(stderr, "pretextor: %s\n", message.c_str());
+    std::fflush(stderr);
+    if (QApplication::instance() != nullptr) {
+        QMessageBox box(
+            QMessageBox::Critical,
+            QString::fromUtf8(app::title.data(), static_cast<qsizetype>(app::title.size())),
+            QString::fromStdString(message), QMessageBox::Ok);
+        box.exec();
+    }
+    std::exit(1);
+}
+
+void invokeGuarded(const Handler& handler) {
+    if (!handler) {
+        return;
+    }
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        reportAndExit(error.what());
+    } catch (...) {
+        reportAndExit("Unknown run-time error");
+    }
+}
+
+} // namespace platform::qt

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+
+namespace platform::qt {
+
+// Maps the designs' Windows font names to free faces of the same kind.
+void installFontSubstitutes();
+
+// How wide, in percent, a design face is drawn so that its substitute takes the room the design
+// gave it (QFont::Unstretched where the substitute fits as it is).
+[[nodiscard]] int substituteStretch(std::string_view family);
+
+} // namespace platform::qt

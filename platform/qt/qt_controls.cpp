@@ -1,0 +1,94 @@
+#include "qt_controls.h"
+
+#include "convert.h"
+#include "platform/twips.h"
+#include "widgets.h"
+
+namespace platform::qt {
+
+QtCommandButton::QtCommandButton(QPushButton* button, QObject& connections) : QtControl(button) {
+    QObject::connect(button, &QPushButton::clicked, &connections, [this] { clicked(); });
+}
+
+std::string QtCommandButton::caption() const {
+    return toStdString(widget()->text());
+}
+
+void QtCommandButton::setCaption(const std::string& caption) {
+    widget()->setText(toQString(caption));
+}
+
+QtCheckBox::QtCheckBox(QCheckBox* box, QObject& connections) : QtControl(box) {
+    QObject::connect(box, &QCheckBox::clicked, &connections, [this] { clicked(); });
+}
+
+std::int16_t QtCheckBox::value() const {
+    switch (widget()->checkState()) {
+    case Qt::Unchecked:
+        return unticked;
+    case Qt::Checked:
+        return ticked;
+    case Qt::PartiallyChecked:
+        return greyed;
+    }
+    return unticked;
+}
+
+void QtCheckBox::setValue(std::int16_t value) {
+    widget()->setTristate(value == greyed);
+    widget()->setCheckState(value == ticked   ? Qt::Checked
+                            : value == greyed ? Qt::PartiallyChecked
+                                              : Qt::Unchecked);
+}
+
+QtLabel::QtLabel(LabelWidget* label) : QtControl(label) {
+    label->clicked = [this] { clicked(); };
+}
+
+std::string QtLabel::caption() const {
+    return toStdString(widget()->text());
+}
+
+void QtLabel::setCaption(const std::string& caption) {
+    widget()->setText(toQString(caption));
+}
+
+void QtListBox::addItem(const std::string& item) {
+    widget()->addItem(toQString(item));
+}
+
+int QtListBox::count() const {
+    return widget()->count();
+}
+
+std::string QtListBox::itemText(int index) const {
+    return toStdString(widget()->item(index)->text());
+}
+
+QtShape::QtShape(ShapeWidget* shape, int leftTwips, double dotsPerInch, float widthTwips)
+    : QtControl(shape), left_(leftTwips), dpi_(dotsPerInch), width_(widthTwips) {}
+
+void QtShape::setWidth(float twips) {
+    width_ = twips;
+    const PixelMapper mapper(dpi_);
+    auto* shape = widget();
+    shape->resize(std::max(0, mapper.widthFrom(left_, static_cast<double>(twips))),
+                  shape->height());
+}
+
+QtTimer::QtTimer(QObject& owner, int intervalMs) {
+    // A coarse timer may stretch 4 ms by up to 5 %; the slow draw's pace is part of the design.
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setInterval(intervalMs);
+    QObject::connect(&timer_, &QTimer::timeout, &owner, [this] { invokeGuarded(tick_); });
+}
+
+void QtTimer::setEnabled(bool enabled) {
+    if (enabled && !timer_.isActive()) {
+        timer_.start();
+    } else if (!enabled) {
+        timer_.stop();
+    }
+}
+
+} // namespace platform::qt

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "fatal.h"
+#include "platform/controls.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+namespace platform::qt {
+
+class LabelWidget;
+class ShapeWidget;
+
+// What every Qt-backed control shares: the visible flag of its widget and its click handler.
+template <typename Interface, typename Widget> class QtControl : public Interface {
+public:
+    explicit QtControl(Widget* widget) : widget_(widget) {}
+
+    [[nodiscard]] bool visible() const override { return !widget_->isHidden(); }
+    void setVisible(bool visible) override { widget_->setVisible(visible); }
+    void onClick(Handler handler) override { click_ = std::move(handler); }
+    [[nodiscard]] Widget* widget() const { return widget_; }
+
+protected:
+    void clicked() const { invokeGuarded(click_); }
+
+private:
+    QPointer<Widget> widget_;
+    Handler click_;
+};
+
+class QtCommandButton final : public QtControl<CommandButton, QPushButton> {
+public:
+    QtCommandButton(QPushButton* button, QObject& connections);
+    [[nodiscard]] std::string caption() const override;
+    void setCaption(const std::string& caption) override;
+};
+
+class QtCheckBox final : public QtControl<CheckBox, QCheckBox> {
+public:
+    QtCheckBox(QCheckBox* box, QObject& connections);
+    [[nodiscard]] std::int16_t value() const override;
+    void setValue(std::int16_t value) override;
+};
+
+class QtLabel final : public QtControl<Label, LabelWidget> {
+public:
+    explicit QtLabel(LabelWidget* label);
+    [[nodiscard]] std::string caption() const override;
+    void setCaption(const std::string& caption) override;
+};
+
+class QtListBox final : public QtControl<ListBox, QListWidget> {
+public:
+    using QtControl::QtControl;
+    void addItem(const std::string& item) override;
+    [[nodiscard]] int count() const override;
+
+protected:
+    [[nodiscard]] std::string itemText(int index) const override;
+};
+
+class QtShape final : public QtControl<Shape, ShapeWidget> {
+public:
+    QtShape(ShapeWidget* shape, int leftTwips, double dotsPerInch, float widthTwips);
+    [[nodiscard]] float width() const override { return width_; }
+    void setWidth(float twips) override;
+
+private:
+    int left_;
+    double dpi_;
+    float width_;
+};
+
+class QtLine final : public QtControl<Line, QWidget> {
+public:
+    using QtControl::QtControl;
+};
+
+class QtPictureBox final : public QtControl<PictureBox, QWidget> {
+public:
+    using QtControl::QtControl;
+};
+
+// A timer is no widget: it has no visible flag of its own, and a click cannot reach it.
+class QtTimer final : public Timer {
+public:
+    QtTimer(QObject& owner, int intervalMs);
+    [[nodiscard]] bool visible() const override { return false; }
+    void setVisible(bool /*visible*/) override {}
+    void onClick(Handler /*handler*/) override {}
+    [[nodiscard]] bool enabled() const override { return timer_.isActive(); }
+    void setEnabled(bool enabled) override;
+    void onTick(Handler handler) override { tick_ = std::move(handler); }
+
+private:
+    QTimer timer_;
+    Handler tick_;
+};
+
+} // namespace platform::qt

@@ -1,0 +1,274 @@
+#include "qt_window.h"
+
+#include "convert.h"
+#include "fatal.h"
+#include "qt_controls.h"
+#include "widgets.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QIcon>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+
+namespace platform::qt {
+
+namespace {
+
+QIcon pictureIcon(Picture picture) {
+    switch (picture) {
+    case Picture::ProgramIcon: {
+        QIcon icon(QStringLiteral(":/pretextor/pretextor.ico"));
+        icon.addFile(QStringLiteral(":/pretextor/pretextor.svg"));
+        return icon;
+    }
+    case Picture::AboutPicture:
+        return QIcon(QStringLiteral(":/pretextor/about.ico"));
+    case Picture::None:
+        break;
+    }
+    return {};
+}
+
+Qt::WindowFlags windowFlags(Frame frame) {
+    // System menu and close box; no minimize or maximize box on either kind of frame.
+    const Qt::WindowFlags hints = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    return (frame == Frame::FixedDialog ? Qt::Dialog : Qt::Window) | hints;
+}
+
+double screenDotsPerInch() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
+}
+
+void applyTextLook(QWidget& widget, const WindowDesign& window, const ControlDesign& control) {
+    widget.setFont(toQFont(control.font.value_or(window.font)));
+    if (control.foreColour) {
+        QPalette palette = widget.palette();
+        palette.setColor(QPalette::WindowText, toQColor(*control.foreColour));
+        palette.setColor(QPalette::ButtonText, toQColor(*control.foreColour));
+        widget.setPalette(palette);
+    }
+}
+
+} // namespace
+
+QtWindow::QtWindow(QtToolkit& toolkit, const WindowDesign& design)
+    : toolkit_(toolkit), design_(design) {
+    ++toolkit_.loaded_;
+    build();
+}
+
+QtWindow::~QtWindow() {
+    if (form_) {
+        form_->hide();
+        // The window may be going away inside one of its own events.
+        form_->deleteLater();
+    }
+}
+
+QWidget* QtWindow::widget() const {
+    return form_;
+}
+
+void QtWindow::build() {
+    form_ = new FormWidget(design_, windowFlags(design_.frame));
+    const PixelMapper mapper(screenDotsPerInch());
+    FormWidget& form = *form_;
+
+    // Windows-style forms: the button face behind everything, text in the button-text colour.
+    QPalette palette = form.palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
+    form.setPalette(palette);
+    form.setAutoFillBackground(true);
+    form.setFont(toQFont(design_.font));
+    form.setWindowTitle(toQString(design_.caption));
+    form.setWindowIcon(pictureIcon(design_.icon));
+
+    const QSize client(mapper.pixels(design_.clientWidth), mapper.pixels(design_.clientHeight));
+    if (design_.position) {
+        form.setGeometry(
+            QRect(QPoint(mapper.pixels(design_.position->x), mapper.pixels(design_.position->y)),
+                  client));
+    }
+    form.setFixedSize(client);
+
+    for (const ControlDesign* design : stackingBackToFront(design_)) {
+        const ControlDesign& control = *design;
+        const QString name = toQString(control.name);
+        QWidget* widget = nullptr;
+        switch (control.kind) {
+        case ControlKind::CommandButton: {
+            auto* button = new QPushButton(toQString(control.text), &form);
+            button->setAutoDefault(false);
+            widget = button;
+            controls_.emplace(control.name,
+                              std::make_unique<QtCommandButton>(button, connections_));
+            break;
+        }
+        case ControlKind::CheckBox: {
+            auto* box = new QCheckBox(toQString(control.text), &form);
+            widget = box;
+            controls_.emplace(control.name, std::make_unique<QtCheckBox>(box, connections_));
+            break;
+        }
+        case ControlKind::Label: {
+            auto* label = new LabelWidget(&form);
+            label->setTextFormat(Qt::PlainText);
+            label->setText(toQString(control.text));
+            label->setWordWrap(true);
+            label->setAlignment(
+                Qt::AlignTop |
+                (control.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
+            label->setAutoFillBackground(true);
+            if (control.pointer == MousePointer::UpArrow) {
+                label->setCursor(Qt::UpArrowCursor);
+            }
+            widget = label;
+            controls_.emplace(control.name, std::make_unique<QtLabel>(label));
+            break;
+        }
+        case ControlKind::ListBox: {
+            auto* list = new QListWidget(&form);
+            list->setSortingEnabled(false);
+            list->setUniformItemSizes(true);
+            list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+            widget = list;
+            controls_.emplace(control.name, std::make_unique<QtListBox>(list));
+            break;
+        }
+        case ControlKind::Shape: {
+            auto* shape = new ShapeWidget(&form, control.shape);
+            widget = shape;
+            controls_.emplace(control.name, std::make_unique<QtShape>(
+                                                shape, control.rect.left, mapper.dotsPerInch(),
+                                                static_cast<float>(control.rect.width)));
+            break;
+        }
+        case ControlKind::Line: {
+            auto* line = new LineWidget(
+                &form, control.line,
+                QPoint(mapper.pixels(control.line.from.x), mapper.pixels(control.line.from.y)),
+                QPoint(mapper.pixels(control.line.to.x), mapper.pixels(control.line.to.y)));
+            line->setObjectName(name);
+            line->raise();
+            controls_.emplace(control.name, std::make_unique<QtLine>(line));
+            continue;
+        }
+        case ControlKind::PictureBox: {
+            const qreal ratio = qApp->devicePixelRatio();
+            auto* picture =
+                new PictureWidget(&form, pictureIcon(control.picture).pixmap(QSize(32, 32), ratio));
+            widget = picture;
+            controls_.emplace(control.name, std::make_unique<QtPictureBox>(picture));
+            break;
+        }
+        case ControlKind::Timer:
+            continue;
+        }
+        widget->setObjectName(name);
+        widget->setGeometry(mapper.rect(control.rect));
+        applyTextLook(*widget, design_, control);
+        widget->setFocusPolicy(takesFocus(control.kind) ? Qt::StrongFocus : Qt::NoFocus);
+        if (!control.accessibleName.empty()) {
+            widget->setAccessibleName(toQString(control.accessibleName));
+        }
+        widget->setVisible(control.visible);
+        // Created back to front: each new control goes on top of those before it.
+        widget->raise();
+    }
+    for (const auto& control : design_.controls) {
+        if (control.kind == ControlKind::Timer) {
+            controls_.emplace(control.name,
+                              std::make_unique<QtTimer>(connections_, control.intervalMs));
+        }
+    }
+
+    const auto order = tabOrder(design_);
+    QWidget* previous = nullptr;
+    for (const ControlDesign* control : order) {
+        auto* current = form.findChild<QWidget*>(toQString(control->name));
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, current);
+        }
+        previous = current;
+    }
+    if (!order.empty()) {
+        form.findChild<QWidget*>(toQString(order.front()->name))->setFocus();
+    }
+
+    form.closeRequested = [this] { invokeGuarded([this] { unload(); }); };
+    form.keyPressed = [this](Qt::Key key) { invokeGuarded([this, key] { routeKey(key); }); };
+}
+
+void QtWindow::routeKey(Qt::Key key) {
+    const ControlDesign* button = nullptr;
+    if (key == Qt::Key_Escape) {
+        button = buttonForEscape(design_);
+    } else {
+        const QWidget* focused = form_->focusWidget();
+        button =
+            buttonForEnter(design_, focused != nullptr ? focused->objectName().toStdString() : "");
+    }
+    if (button != nullptr) {
+        auto* widget = form_->findChild<QPushButton*>(toQString(button->name));
+        if (widget != nullptr && widget->isVisible() && widget->isEnabled()) {
+            widget->click();
+        }
+    }
+}
+
+void QtWindow::show() {
+    if (!loaded_ || !form_) {
+        return;
+    }
+    form_->show();
+    form_->raise();
+    form_->activateWindow();
+}
+
+void QtWindow::unload() {
+    if (!loaded_) {
+        return;
+    }
+    loaded_ = false;
+    if (unloadHandler_) {
+        unloadHandler_();
+    }
+    if (form_) {
+        form_->hide();
+    }
+    toolkit_.windowUnloaded();
+}
+
+std::string QtWindow::caption() const {
+    return toStdString(form_->windowTitle());
+}
+
+void QtWindow::setCaption(const std::string& caption) {
+    form_->setWindowTitle(toQString(caption));
+}
+
+Control& QtWindow::control(std::string_view name) {
+    const auto it = controls_.find(name);
+    if (it == controls_.end()) {
+        throw RuntimeError(ErrorNumber::ControlFailure, "No control named " + std::string(name));
+    }
+    return *it->second;
+}
+
+std::unique_ptr<Window> QtToolkit::load(const WindowDesign& design) {
+    return std::make_unique<QtWindow>(*this, design);
+}
+
+void QtToolkit::windowUnloaded() {
+    if (--loaded_ == 0) {
+        QCoreApplication::exit(0);
+    }
+}
+
+} // namespace platform::qt

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/window.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <map>
+#include <memory>
+#include <string>
+
+namespace platform::qt {
+
+class FormWidget;
+class QtToolkit;
+
+// A window of the design, built from Qt widgets.
+class QtWindow final : public Window {
+public:
+    QtWindow(QtToolkit& toolkit, const WindowDesign& design);
+    ~QtWindow() override;
+
+    void show() override;
+    void unload() override;
+    [[nodiscard]] bool loaded() const override { return loaded_; }
+    void onUnload(Handler handler) override { unloadHandler_ = std::move(handler); }
+    [[nodiscard]] std::string caption() const override;
+    void setCaption(const std::string& caption) override;
+
+    // For tests and tools that look at the real widgets.
+    [[nodiscard]] QWidget* widget() const;
+
+protected:
+    Control& control(std::string_view name) override;
+
+private:
+    void build();
+    void routeKey(Qt::Key key);
+
+    QtToolkit& toolkit_;
+    const WindowDesign& design_;
+    QPointer<FormWidget> form_;
+    // Owns the signal connections: they end with this object, whatever the widgets do.
+    QObject connections_;
+    std::map<std::string, std::unique_ptr<Control>, std::less<>> controls_;
+    Handler unloadHandler_;
+    bool loaded_ = true;
+};
+
+class QtToolkit final : public Toolkit {
+public:
+    std::unique_ptr<Window> load(const WindowDesign& design) override;
+
+private:
+    friend class QtWindow;
+    // The program ends when no window of it remains loaded.
+    void windowUnloaded();
+    int loaded_ = 0;
+};
+
+} // namespace platform::qt

@@ -1,0 +1,136 @@
+#include "widgets.h"
+
+#include "convert.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace platform::qt {
+
+FormWidget::FormWidget(const WindowDesign& design, Qt::WindowFlags flags)
+    : QWidget(nullptr, flags) {
+    setObjectName(toQString(design.name));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void FormWidget::closeEvent(QCloseEvent* event) {
+    // The window's logic decides; it hides the window itself when it unloads.
+    event->ignore();
+    if (closeRequested) {
+        closeRequested();
+    }
+}
+
+void FormWidget::keyPressEvent(QKeyEvent* event) {
+    const auto key = static_cast<Qt::Key>(event->key());
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) &&
+        event->modifiers() == Qt::NoModifier && keyPressed) {
+        keyPressed(key);
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void LabelWidget::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click && clicked) {
+        clicked();
+    }
+}
+
+ShapeWidget::ShapeWidget(QWidget* parent, const ShapeDesign& shape)
+    : QWidget(parent), shape_(shape) {
+    // Shapes are drawn on the window: clicks go through them.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ShapeWidget::paintEvent(QPaintEvent* /*event*/) {
+    if (width() <= 0 || height() <= 0) {
+        return;
+    }
+    QPainter painter(this);
+    const QRect area = rect();
+    if (shape_.backStyle == 1) {
+        painter.fillRect(area, toQColor(shape_.backColour));
+    }
+    switch (shape_.fillStyle) {
+    case 0:
+        painter.fillRect(area, toQColor(shape_.fillColour));
+        break;
+    case 5:
+        // Lines running downward from left to right.
+        painter.fillRect(area, QBrush(toQColor(shape_.fillColour), Qt::FDiagPattern));
+        break;
+    default:
+        break;
+    }
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(area.adjusted(0, 0, -1, -1));
+}
+
+LineWidget::LineWidget(QWidget* parent, const LineDesign& line, QPoint from, QPoint to)
+    : QWidget(parent),
+      colour_(line.colour ? toQColor(*line.colour) : parent->palette().color(QPalette::WindowText)),
+      penWidth_(line.widthPixels) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A line ends before its last point, as on Windows.
+    const QRect bounds =
+        from.y() == to.y()
+            ? QRect(std::min(from.x(), to.x()), from.y(), std::abs(to.x() - from.x()), penWidth_)
+            : QRect(from, to).normalized().adjusted(0, 0, penWidth_, penWidth_);
+    setGeometry(bounds);
+    from_ = from - bounds.topLeft();
+    to_ = to - bounds.topLeft();
+}
+
+void LineWidget::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    if (from_.y() == to_.y()) {
+        // Horizontal lines fill whole pixel rows, so they stay crisp at any scale.
+        painter.fillRect(rect(), colour_);
+        return;
+    }
+    painter.setPen(QPen(colour_, penWidth_, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(from_, to_);
+}
+
+PictureWidget::PictureWidget(QWidget* parent, QPixmap picture)
+    : QFrame(parent), picture_(std::move(picture)) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureWidget::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.drawPixmap(contentsRect().topLeft(), picture_);
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(contentsRect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
+    QFrame::mouseReleaseEvent(event);
+    if (clicked) {
+        clicked();
+    }
+}
+
+} // namespace platform::qt

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "controls.h"
+#include "design.h"
+#include "errors.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// A loaded window: its controls carry their design values from the moment it exists.
+class Window {
+public:
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window() = default;
+
+    // Modeless and without an owner; an open window is brought to the front.
+    virtual void show() = 0;
+    // Runs the unload handler, then closes the window. The close box takes the same path.
+    virtual void unload() = 0;
+    [[nodiscard]] virtual bool loaded() const = 0;
+    virtual void onUnload(Handler handler) = 0;
+
+    [[nodiscard]] virtual std::string caption() const = 0;
+    virtual void setCaption(const std::string& caption) = 0;
+
+    template <typename T> T& get(std::string_view name) {
+        if (auto* typed = dynamic_cast<T*>(&control(name))) {
+            return *typed;
+        }
+        throw RuntimeError(ErrorNumber::ControlFailure,
+                           "Control " + std::string(name) + " is of another kind");
+    }
+
+protected:
+    [[nodiscard]] virtual Control& control(std::string_view name) = 0;
+};
+
+class Toolkit {
+public:
+    virtual ~Toolkit() = default;
+    // Builds the window and its controls from the design; the window is not shown yet.
+    virtual std::unique_ptr<Window> load(const WindowDesign& design) = 0;
+};
+
+} // namespace platform

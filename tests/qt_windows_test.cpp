@@ -1,0 +1,178 @@
+#include "about_window/frm_about_design.h"
+#include "main_window/form1.h"
+#include "main_window/form1_design.h"
+#include "platform/doubles/fake_services.h"
+#include "platform/qt/fonts.h"
+#include "platform/qt/qt_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+QWidget* topLevel(const QString& name) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == name && widget->isVisible()) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
+// Pixels at 96 dpi, worked out here from the design's twips rather than through the program.
+QRect expectedPixels(const platform::TwipRect& r) {
+    return {r.left / 15, r.top / 15, r.right() / 15 - r.left / 15, r.bottom() / 15 - r.top / 15};
+}
+
+// The real Qt windows, on the offscreen platform, with recording services behind them.
+class QtWindows : public ::testing::Test {
+protected:
+    QtWindows() {
+        form.start();
+        main = topLevel(QStringLiteral("Form1"));
+    }
+    ~QtWindows() override {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            widget->hide();
+        }
+    }
+
+    template <typename T> T* child(QWidget* window, const char* name) {
+        return window->findChild<T*>(QString::fromLatin1(name));
+    }
+
+    // Checks geometry, text and font of every control that draws something.
+    void expectBuiltAsDesigned(QWidget* window, const platform::WindowDesign& design) {
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->size(), QSize(design.clientWidth / 15, design.clientHeight / 15));
+        const QObjectList stack = window->children();
+        for (const auto& control : design.controls) {
+            if (control.kind == platform::ControlKind::Timer ||
+                control.kind == platform::ControlKind::Line) {
+                continue;
+            }
+            SCOPED_TRACE(std::string(control.name));
+            auto* widget = child<QWidget>(window, control.name.data());
+            ASSERT_NE(widget, nullptr);
+            EXPECT_EQ(widget->geometry(), expectedPixels(control.rect));
+            const auto font = control.font.value_or(design.font);
+            EXPECT_EQ(widget->font().family().toStdString(), font.family);
+            EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), static_cast<double>(font.points));
+            EXPECT_EQ(widget->font().bold(), font.bold);
+            EXPECT_EQ(widget->font().underline(), font.underline);
+            if (auto* label = qobject_cast<QLabel*>(widget);
+                label != nullptr && label->pixmap().isNull()) {
+                EXPECT_EQ(label->accessibleName().isEmpty() ? label->text()
+                                                            : label->accessibleName(),
+                          label->text());
+            }
+            if (!control.accessibleName.empty()) {
+                EXPECT_EQ(widget->accessibleName().toStdString(), control.accessibleName);
+            }
+        }
+        // Front to back: an earlier control of the same layer lies above a later one.
+        auto depth = [&](const char* name) { return stack.indexOf(child<QWidget>(window, name)); };
+        for (std::size_t i = 0; i + 1 < design.controls.size(); ++i) {
+            const auto& front = design.controls[i];
+            for (std::size_t j = i + 1; j < design.controls.size(); ++j) {
+                const auto& back = design.controls[j];
+                if (front.kind == platform::ControlKind::Timer ||
+                    back.kind == platform::ControlKind::Timer ||
+                    platform::isWindowed(front.kind) != platform::isWindowed(back.kind)) {
+                    continue;
+                }
+                EXPECT_GT(depth(front.name.data()), depth(back.name.data()))
+                    << front.name << " should lie in front of " << back.name;
+            }
+        }
+    }
+
+    platform::qt::QtToolkit toolkit;
+    platform::fake::FixedClock clock;
+    platform::fake::ScriptedRandom random{{0.25F, 0.5F, 0.75F, 0.6F}};
+    platform::fake::RecordingMessages messages;
+    platform::fake::RecordingShell shell;
+    platform::fake::RecordingPrograms programs;
+    platform::fake::FakeFileSystem files;
+    platform::fake::FakeRegistry registry;
+    pretextor::Form1 form{{toolkit, clock, random, messages, shell, programs, files, registry}};
+    QWidget* main = nullptr;
+};
+
+TEST_F(QtWindows, MainWindowIsBuiltToTheTwip) {
+    expectBuiltAsDesigned(main, pretextor::form1Design());
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("VORN: Random Pretextor"));
+    EXPECT_FALSE(main->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(main->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(main->minimumSize(), main->maximumSize()) << "not resizable";
+    EXPECT_EQ(child<QListWidget>(main, "List1")->count(), 54);
+    EXPECT_EQ(child<QListWidget>(main, "List4")->item(4)->text(), QStringLiteral("Flag"));
+    EXPECT_EQ(child<QLabel>(main, "ls3")->text(), QStringLiteral("Press"));
+    EXPECT_TRUE(child<QWidget>(main, "Shape1")->isHidden());
+    EXPECT_EQ(main->focusWidget(), child<QWidget>(main, "List2"));
+
+    // The designs' Windows faces are drawn with their free substitutes.
+    EXPECT_EQ(QFontInfo(child<QWidget>(main, "ls1")->font()).family(),
+              QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(QFontInfo(child<QWidget>(main, "Label1")->font()).family(),
+              QStringLiteral("IPAMincho"));
+    EXPECT_TRUE(
+        QFontInfo(child<QWidget>(main, "Label4")->font()).family().startsWith("Blankenburg"));
+}
+
+TEST_F(QtWindows, RealClicksDrawInstantlyAndSlowly) {
+    QTest::mouseClick(child<QCheckBox>(main, "Check1"), Qt::LeftButton);
+    auto* command1 = child<QPushButton>(main, "Command1");
+    QTest::mouseClick(command1, Qt::LeftButton);
+    // 0.25 * 53 = 13.25, 0.5 * 53 = 26.5 -> 26, 0.75 * 31 = 23.25, 0.6 * 4 = 2.4.
+    EXPECT_EQ(child<QLabel>(main, "ls1")->text(), QStringLiteral("Multiple"));
+    EXPECT_EQ(child<QLabel>(main, "ls2")->text(), QStringLiteral("Environmental"));
+    EXPECT_EQ(child<QLabel>(main, "ls3")->text(), QStringLiteral("Unavailability"));
+    EXPECT_EQ(child<QLabel>(main, "ls4")->text(), QStringLiteral("Warning"));
+
+    QTest::mouseClick(child<QCheckBox>(main, "Check1"), Qt::LeftButton);
+    QTest::mouseClick(command1, Qt::LeftButton);
+    EXPECT_TRUE(command1->isHidden());
+    EXPECT_FALSE(child<QWidget>(main, "Shape2")->isHidden());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !command1->isHidden(); }, 5000));
+    EXPECT_EQ(command1->text(), QStringLiteral("Need Another Excuse?"));
+    EXPECT_TRUE(child<QWidget>(main, "Shape1")->isHidden());
+}
+
+TEST_F(QtWindows, AboutWindowIsBuiltToTheTwipAndItsLinksReachTheShell) {
+    QTest::mouseClick(child<QPushButton>(main, "Command2"), Qt::LeftButton);
+    QWidget* about = topLevel(QStringLiteral("frmAbout"));
+    expectBuiltAsDesigned(about, pretextor::frmAboutDesign());
+    EXPECT_EQ(about->geometry().topLeft(), QPoint(2340 / 15, 1935 / 15));
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("About VORN: Pretextor"));
+    EXPECT_EQ(child<QLabel>(about, "lblVersion")->text(), QStringLiteral("Version 1.3.125"));
+    EXPECT_EQ(child<QLabel>(about, "Label5")->cursor().shape(), Qt::UpArrowCursor);
+    EXPECT_EQ(child<QLabel>(main, "Label2")->cursor().shape(), Qt::ArrowCursor);
+
+    QTest::mouseClick(child<QLabel>(about, "Label5"), Qt::LeftButton);
+    ASSERT_EQ(shell.requests.size(), 1U);
+    EXPECT_EQ(shell.requests[0].file, "mailto:author@pretextor.example");
+
+    QTest::keyClick(about, Qt::Key_Escape);
+    EXPECT_FALSE(about->isVisible());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    platform::qt::installFontSubstitutes();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
