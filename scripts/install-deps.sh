@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libqt6svg6 libgl-dev
     libgtest-dev googletest
     fonts-liberation fonts-ipafont-mincho fonts-blankenburg
-    xdg-utils clang-format
+    xdg-utils clang-format dpkg-dev desktop-file-utils appstream
     "$@"
 )
 

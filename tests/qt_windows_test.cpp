@@ -1,9 +1,6 @@
 #include "about_window/frm_about_design.h"
-#include "main_window/form1.h"
 #include "main_window/form1_design.h"
-#include "platform/doubles/fake_services.h"
-#include "platform/qt/fonts.h"
-#include "platform/qt/qt_window.h"
+#include "qt_fixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,37 +16,13 @@
 
 namespace {
 
-QWidget* topLevel(const QString& name) {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == name && widget->isVisible()) {
-            return widget;
-        }
-    }
-    return nullptr;
-}
-
 // Pixels at 96 dpi, worked out here from the design's twips rather than through the program.
 QRect expectedPixels(const platform::TwipRect& r) {
     return {r.left / 15, r.top / 15, r.right() / 15 - r.left / 15, r.bottom() / 15 - r.top / 15};
 }
 
-// The real Qt windows, on the offscreen platform, with recording services behind them.
-class QtWindows : public ::testing::Test {
+class QtDesign : public QtWindows {
 protected:
-    QtWindows() {
-        form.start();
-        main = topLevel(QStringLiteral("Form1"));
-    }
-    ~QtWindows() override {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            widget->hide();
-        }
-    }
-
-    template <typename T> T* child(QWidget* window, const char* name) {
-        return window->findChild<T*>(QString::fromLatin1(name));
-    }
-
     // Checks geometry, text and font of every control that draws something.
     void expectBuiltAsDesigned(QWidget* window, const platform::WindowDesign& design) {
         ASSERT_NE(window, nullptr);
@@ -95,20 +68,9 @@ protected:
             }
         }
     }
-
-    platform::qt::QtToolkit toolkit;
-    platform::fake::FixedClock clock;
-    platform::fake::ScriptedRandom random{{0.25F, 0.5F, 0.75F, 0.6F}};
-    platform::fake::RecordingMessages messages;
-    platform::fake::RecordingShell shell;
-    platform::fake::RecordingPrograms programs;
-    platform::fake::FakeFileSystem files;
-    platform::fake::FakeRegistry registry;
-    pretextor::Form1 form{{toolkit, clock, random, messages, shell, programs, files, registry}};
-    QWidget* main = nullptr;
 };
 
-TEST_F(QtWindows, MainWindowIsBuiltToTheTwip) {
+TEST_F(QtDesign, MainWindowIsBuiltToTheTwip) {
     expectBuiltAsDesigned(main, pretextor::form1Design());
     EXPECT_EQ(main->windowTitle(), QStringLiteral("VORN: Random Pretextor"));
     EXPECT_FALSE(main->windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -148,7 +110,7 @@ TEST_F(QtWindows, RealClicksDrawInstantlyAndSlowly) {
     EXPECT_TRUE(child<QWidget>(main, "Shape1")->isHidden());
 }
 
-TEST_F(QtWindows, AboutWindowIsBuiltToTheTwipAndItsLinksReachTheShell) {
+TEST_F(QtDesign, AboutWindowIsBuiltToTheTwipAndItsLinksReachTheShell) {
     QTest::mouseClick(child<QPushButton>(main, "Command2"), Qt::LeftButton);
     QWidget* about = topLevel(QStringLiteral("frmAbout"));
     expectBuiltAsDesigned(about, pretextor::frmAboutDesign());
@@ -168,11 +130,32 @@ TEST_F(QtWindows, AboutWindowIsBuiltToTheTwipAndItsLinksReachTheShell) {
 
 } // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    platform::qt::installFontSubstitutes();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+namespace {
+
+// Run once as it is and once more under QT_SCALE_FACTOR=2: the window scales as a whole.
+TEST_F(QtWindows, ScalesAsAWholeAndKeepsLinesCrisp) {
+    const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                             ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                             : 1.0;
+    ASSERT_DOUBLE_EQ(main->devicePixelRatioF(), scale);
+    const QImage image = main->grab().toImage();
+    EXPECT_EQ(image.size(), QSize(qRound(514 * scale), qRound(342 * scale)));
+    for (const auto* name : {"Command1", "List1", "List4", "ls3", "Label2", "Check1"}) {
+        const auto& design = platform::findControl(pretextor::form1Design(), name).rect;
+        const QRect device(child<QWidget>(main, name)->geometry().topLeft() * scale,
+                           child<QWidget>(main, name)->size() * scale);
+        EXPECT_EQ(device,
+                  QRect(qRound(design.left * scale / 15), qRound(design.top * scale / 15),
+                        qRound(design.width * scale / 15), qRound(design.height * scale / 15)))
+            << name;
+    }
+    // Line3 at 1920 twips: exactly its scaled rows are dark, the rows around it are not.
+    const int top = qRound(128 * scale);
+    const int rows = qRound(scale);
+    for (int y = top - 1; y <= top + rows; ++y) {
+        const bool inside = y >= top && y < top + rows;
+        EXPECT_EQ(qGray(image.pixel(qRound(300 * scale), y)) < 64, inside) << "row " << y;
+    }
 }
+
+} // namespace

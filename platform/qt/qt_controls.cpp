@@ -1,5 +1,6 @@
 #include "qt_controls.h"
 
+#include "accessibility.h"
 #include "convert.h"
 #include "platform/twips.h"
 #include "widgets.h"
@@ -65,8 +66,12 @@ std::string QtListBox::itemText(int index) const {
     return toStdString(widget()->item(index)->text());
 }
 
-QtShape::QtShape(ShapeWidget* shape, int leftTwips, double dotsPerInch, float widthTwips)
-    : QtControl(shape), left_(leftTwips), dpi_(dotsPerInch), width_(widthTwips) {}
+QtShape::QtShape(ShapeWidget* shape, int leftTwips, double dotsPerInch, float widthTwips,
+                 double progressMaximum)
+    : QtControl(shape), left_(leftTwips), dpi_(dotsPerInch), width_(widthTwips),
+      progressMaximum_(progressMaximum) {
+    shape->setProgress(static_cast<double>(widthTwips), progressMaximum_);
+}
 
 void QtShape::setWidth(float twips) {
     width_ = twips;
@@ -74,6 +79,10 @@ void QtShape::setWidth(float twips) {
     auto* shape = widget();
     shape->resize(std::max(0, mapper.widthFrom(left_, static_cast<double>(twips))),
                   shape->height());
+    if (progressMaximum_ > 0) {
+        shape->setProgress(static_cast<double>(twips), progressMaximum_);
+        notifyProgressChanged(shape);
+    }
 }
 
 QtTimer::QtTimer(QObject& owner, int intervalMs) {

@@ -66,7 +66,9 @@ protected:
 
 class QtShape final : public QtControl<Shape, ShapeWidget> {
 public:
-    QtShape(ShapeWidget* shape, int leftTwips, double dotsPerInch, float widthTwips);
+    // progressMaximum: the full scale in twips when the shape shows progress, else 0.
+    QtShape(ShapeWidget* shape, int leftTwips, double dotsPerInch, float widthTwips,
+            double progressMaximum);
     [[nodiscard]] float width() const override { return width_; }
     void setWidth(float twips) override;
 
@@ -74,6 +76,7 @@ private:
     int left_;
     double dpi_;
     float width_;
+    double progressMaximum_;
 };
 
 class QtLine final : public QtControl<Line, QWidget> {

@@ -1,5 +1,6 @@
 #include "qt_program.h"
 
+#include "accessibility.h"
 #include "desktop_services.h"
 #include "fatal.h"
 #include "fonts.h"
@@ -45,8 +46,12 @@ int runProgram(const Startup& startup) {
     qInstallMessageHandler(nullptr);
 
     QApplication::setApplicationName(QStringLiteral("pretextor"));
+    // The window manager matches the windows to the desktop entry by this name.
+    QApplication::setDesktopFileName(
+        QString::fromUtf8(app::id.data(), static_cast<qsizetype>(app::id.size())));
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutes();
+    installAccessibility();
 
     QtToolkit toolkit;
     SystemClock clock;

@@ -144,9 +144,13 @@ void QtWindow::build() {
         case ControlKind::Shape: {
             auto* shape = new ShapeWidget(&form, control.shape);
             widget = shape;
+            const double fullScale =
+                control.progressFrame.empty()
+                    ? 0.0
+                    : static_cast<double>(findControl(design_, control.progressFrame).rect.width);
             controls_.emplace(control.name, std::make_unique<QtShape>(
                                                 shape, control.rect.left, mapper.dotsPerInch(),
-                                                static_cast<float>(control.rect.width)));
+                                                static_cast<float>(control.rect.width), fullScale));
             break;
         }
         case ControlKind::Line: {

@@ -58,6 +58,11 @@ ShapeWidget::ShapeWidget(QWidget* parent, const ShapeDesign& shape)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+void ShapeWidget::setProgress(double twips, double maximum) {
+    progress_ = twips;
+    maximum_ = maximum;
+}
+
 void ShapeWidget::paintEvent(QPaintEvent* /*event*/) {
     if (width() <= 0 || height() <= 0) {
         return;

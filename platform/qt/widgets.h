@@ -43,11 +43,18 @@ class ShapeWidget final : public QWidget {
 public:
     ShapeWidget(QWidget* parent, const ShapeDesign& shape);
 
+    // A shape that shows progress knows its width in twips and the width of its full scale.
+    void setProgress(double twips, double maximum);
+    [[nodiscard]] double progressTwips() const { return progress_; }
+    [[nodiscard]] double progressMaximum() const { return maximum_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     ShapeDesign shape_;
+    double progress_ = 0;
+    double maximum_ = 0;
 };
 
 class LineWidget final : public QWidget {

@@ -1,0 +1,20 @@
+# The Debian package: pretextor_<version>_amd64.deb, with Depends worked out from the binary's
+# shared libraries plus the font and helper packages the windows need at run time.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME pretextor)
+set(CPACK_PACKAGE_VERSION ${PRETEXTOR_DISPLAY_VERSION})
+set(CPACK_PACKAGE_VENDOR "VORN Software")
+set(CPACK_PACKAGE_CONTACT "VORN Software <author@pretextor.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "random four-word technical excuses for the help desk")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-liberation, fonts-ipafont-mincho, fonts-blankenburg, libqt6svg6, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Composes a random four-word technical excuse of the kind a help desk gives out,
+ one word from each of four fixed word lists, with a slow progress-bar draw and an
+ instant one.")
+set(CPACK_STRIP_FILES ON)
+include(CPack)

@@ -1,0 +1,61 @@
+#include "accessibility.h"
+
+#include "widgets.h"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
+
+#include <algorithm>
+
+namespace platform::qt {
+
+namespace {
+
+class ProgressAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit ProgressAccessible(ShapeWidget* shape)
+        : QAccessibleWidget(shape, QAccessible::ProgressBar) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
+                                                   : QAccessibleWidget::interface_cast(type);
+    }
+
+    QVariant currentValue() const override {
+        return std::min(shape().progressTwips(), shape().progressMaximum());
+    }
+    void setCurrentValue(const QVariant& /*value*/) override {}
+    QVariant maximumValue() const override { return shape().progressMaximum(); }
+    QVariant minimumValue() const override { return 0.0; }
+    QVariant minimumStepSize() const override { return 1.0; }
+
+private:
+    [[nodiscard]] const ShapeWidget& shape() const {
+        return *static_cast<const ShapeWidget*>(widget());
+    }
+};
+
+QAccessibleInterface* accessibleFor(const QString& /*className*/, QObject* object) {
+    auto* shape = dynamic_cast<ShapeWidget*>(object);
+    if (shape != nullptr && shape->progressMaximum() > 0) {
+        // Qt's accessibility cache owns the interface.
+        return new ProgressAccessible(shape);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibility() {
+    QAccessible::installFactory(accessibleFor);
+}
+
+void notifyProgressChanged(QWidget* shape) {
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(shape, static_cast<ShapeWidget*>(shape)->progressTwips());
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+} // namespace platform::qt

@@ -1,0 +1,137 @@
+#include "qt_fixture.h"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::pair<QAccessible::Event, QString>> events;
+
+void recordEvent(QAccessibleEvent* event) {
+    events.emplace_back(event->type(),
+                        event->object() != nullptr ? event->object()->objectName() : QString());
+}
+
+class Accessibility : public QtWindows {
+protected:
+    Accessibility() {
+        QAccessible::installUpdateHandler(recordEvent);
+        events.clear();
+    }
+    ~Accessibility() override { QAccessible::installUpdateHandler(nullptr); }
+
+    // Role and name of every direct child the window exposes, by object name.
+    std::map<QString, std::pair<QAccessible::Role, QString>> tree(QWidget* window) {
+        std::map<QString, std::pair<QAccessible::Role, QString>> nodes;
+        QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window);
+        for (int i = 0; i < root->childCount(); ++i) {
+            QAccessibleInterface* node = root->child(i);
+            nodes[node->object()->objectName()] = {node->role(), node->text(QAccessible::Name)};
+        }
+        return nodes;
+    }
+};
+
+TEST_F(Accessibility, EveryControlHasARoleAndAName) {
+    const auto nodes = tree(main);
+    struct Expected {
+        QString object;
+        QAccessible::Role role;
+        QString name;
+    };
+    for (const Expected& e : std::vector<Expected>{
+             {"Command1", QAccessible::Button, "Calculate an Excuse!"},
+             {"Command2", QAccessible::Button, "About"},
+             {"Command3", QAccessible::Button, "Quit"},
+             {"Check1", QAccessible::CheckBox, "Fast Refesh"},
+             {"List1", QAccessible::List, "Qualifiers"},
+             {"List2", QAccessible::List, "System parts"},
+             {"List3", QAccessible::List, "Faults"},
+             {"List4", QAccessible::List, "Reports"},
+             {"Label1", QAccessible::StaticText, "Random Pretextor"},
+             {"Label2", QAccessible::StaticText, "Visit the Original VORN Website"},
+             {"ls1", QAccessible::StaticText, "Press"},
+             {"ls4", QAccessible::StaticText, "Button"},
+             {"Shape1", QAccessible::ProgressBar, "Progress"},
+         }) {
+        ASSERT_TRUE(nodes.contains(e.object)) << e.object.toStdString();
+        EXPECT_EQ(nodes.at(e.object).first, e.role) << e.object.toStdString();
+        EXPECT_EQ(nodes.at(e.object).second, e.name) << e.object.toStdString();
+    }
+    // The lists offer their words as items.
+    QAccessibleInterface* reports =
+        QAccessible::queryAccessibleInterface(child<QWidget>(main, "List4"));
+    std::vector<QString> items;
+    for (int i = 0; i < reports->childCount(); ++i) {
+        items.push_back(reports->child(i)->text(QAccessible::Name));
+    }
+    EXPECT_EQ(items, (std::vector<QString>{"Error", "Problem", "Warning", "Signal", "Flag"}));
+}
+
+TEST_F(Accessibility, NamesAndTheProgressValueFollowTheWindow) {
+    QTest::mouseClick(child<QCheckBox>(main, "Check1"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(main, "Command1"), Qt::LeftButton);
+    EXPECT_EQ(tree(main).at("ls1").second, "Multiple") << "a label is named by its current text";
+
+    QTest::mouseClick(child<QCheckBox>(main, "Check1"), Qt::LeftButton);
+    auto* bar = child<QWidget>(main, "Shape1");
+    QAccessibleInterface* progress = QAccessible::queryAccessibleInterface(bar);
+    ASSERT_NE(progress->valueInterface(), nullptr);
+    EXPECT_TRUE(progress->state().invisible) << "no progress indicator while idle";
+    auto* button = child<QPushButton>(main, "Command1");
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_FALSE(progress->state().invisible) << "shown while the run is in progress";
+    EXPECT_EQ(progress->valueInterface()->maximumValue().toDouble(), 5055.0);
+    EXPECT_EQ(progress->valueInterface()->currentValue().toDouble(), 15.0);
+    double last = 0;
+    int rises = 0;
+    while (button->isHidden() && rises < 40) {
+        QTest::qWait(1);
+        const double value = progress->valueInterface()->currentValue().toDouble();
+        rises += value > last ? 1 : 0;
+        last = std::max(last, value);
+    }
+    EXPECT_GE(rises, 5) << "the value grows with the bar";
+    EXPECT_EQ(last, 5055.0) << "the value stops at the full scale when the bar overruns it";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !button->isHidden(); }, 5000));
+    EXPECT_TRUE(progress->state().invisible) << "hidden again when the run is over";
+}
+
+// Qt sends change events only while a screen reader has switched its accessibility bridge on;
+// without one, this test has nothing to observe.
+TEST_F(Accessibility, NewExcusesAndProgressAreAnnouncedToAScreenReader) {
+    if (!QAccessible::isActive()) {
+        GTEST_SKIP() << "no screen reader bridge is active in this session";
+    }
+    QTest::mouseClick(child<QCheckBox>(main, "Check1"), Qt::LeftButton);
+    events.clear();
+    QTest::mouseClick(child<QPushButton>(main, "Command1"), Qt::LeftButton);
+    std::set<QString> renamed;
+    for (const auto& [type, object] : events) {
+        if (type == QAccessible::NameChanged) {
+            renamed.insert(object);
+        }
+    }
+    EXPECT_EQ(renamed, (std::set<QString>{"ls1", "ls2", "ls3", "ls4"}));
+
+    QTest::mouseClick(child<QCheckBox>(main, "Check1"), Qt::LeftButton);
+    events.clear();
+    auto* button = child<QPushButton>(main, "Command1");
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !button->isHidden(); }, 5000));
+    int valueChanges = 0;
+    for (const auto& [type, object] : events) {
+        valueChanges += type == QAccessible::ValueChanged && object == "Shape1" ? 1 : 0;
+    }
+    EXPECT_GE(valueChanges, 22) << "every tick's width is announced";
+}
+
+} // namespace

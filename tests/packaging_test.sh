@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs into a scratch prefix and builds the Debian package, then checks what they hold
+# against the freedesktop validators and dpkg-deb, without installing anything on the machine.
+# usage: packaging_test.sh BUILD_DIR APP_ID VERSION
+set -euo pipefail
+build=$1 id=$2 version=$3
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+cmake --install "$build" --prefix "$scratch/usr" >/dev/null
+desktop-file-validate "$scratch/usr/share/applications/$id.desktop"
+appstreamcli validate --no-net --pedantic "$scratch/usr/share/metainfo/$id.metainfo.xml"
+
+expect_file() {
+    [[ -s "$scratch/usr/$1" ]] || { echo "missing from the install: $1" >&2; exit 1; }
+}
+expect_file bin/pretextor
+for size in 16 32 48 64 128 256; do
+    expect_file "share/icons/hicolor/${size}x${size}/apps/$id.png"
+done
+expect_file "share/icons/hicolor/scalable/apps/$id.svg"
+grep -qx "Icon=$id" "$scratch/usr/share/applications/$id.desktop"
+
+(cd "$build" && cpack -B "$scratch/package" >/dev/null)
+deb="$scratch/package/pretextor_${version}_amd64.deb"
+[[ -f "$deb" ]] || { echo "no package $deb" >&2; ls "$scratch/package" >&2; exit 1; }
+contents=$(dpkg-deb -c "$deb")
+for path in ./usr/bin/pretextor "./usr/share/applications/$id.desktop" \
+    "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/32x32/apps/$id.png"; do
+    grep -q " $path\$" <<<"$contents" || { echo "package lacks $path" >&2; exit 1; }
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 fonts-liberation \
+    fonts-ipafont-mincho fonts-blankenburg xdg-utils; do
+    grep -q "$needed" <<<"$depends" || { echo "Depends lacks $needed: $depends" >&2; exit 1; }
+done
+[[ $(dpkg-deb -f "$deb" Version) == "$version" ]]
+echo "package and metadata OK: $depends"
