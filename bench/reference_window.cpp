@@ -3,6 +3,7 @@
 #include "engine/excuse_engine.h"
 
 #include <QCheckBox>
+#include <QFont>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -14,6 +15,8 @@ QWidget* buildReferenceWindow() {
     window->setObjectName(QStringLiteral("Reference"));
     window->setWindowTitle(QStringLiteral("Reference"));
     window->setFixedSize(514, 342);
+    // The same faces as the program's design, named directly.
+    window->setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     auto place = [](QWidget* widget, int x, int y, int w, int h) {
         widget->setGeometry(x, y, w, h);
     };
@@ -38,12 +41,18 @@ QWidget* buildReferenceWindow() {
         place(line, 0, y, 512, 1);
     }
     place(new QLabel(QStringLiteral("Visit the Original VORN Website"), window), 176, 328, 153, 17);
-    place(new QLabel(QStringLiteral("Random Pretextor"), window), 64, 32, 401, 41);
-    place(new QLabel(QStringLiteral("Vexing Overlord of Ruined Networks"), window), 72, 0, 377, 41);
+    auto* title = new QLabel(QStringLiteral("Random Pretextor"), window);
+    title->setFont(QFont(QStringLiteral("IPAMincho"), 20, QFont::Bold));
+    place(title, 64, 32, 401, 41);
+    auto* series = new QLabel(QStringLiteral("Vexing Overlord of Ruined Networks"), window);
+    series->setFont(QFont(QStringLiteral("Blankenburg_UNZ1A"), 22, QFont::Bold));
+    place(series, 72, 0, 377, 41);
     auto* bar = new QFrame(window);
     bar->hide();
     for (const auto* text : {"Button", "Press", "Button", "Press"}) {
-        place(new QLabel(QString::fromLatin1(text), window), 0, 280, 129, 25);
+        auto* excuse = new QLabel(QString::fromLatin1(text), window);
+        excuse->setFont(QFont(QStringLiteral("Liberation Sans"), 13));
+        place(excuse, 0, 280, 129, 25);
     }
     auto* frame = new QFrame(window);
     frame->hide();

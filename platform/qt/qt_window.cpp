@@ -7,8 +7,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QIcon>
+#include <QImage>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 
@@ -16,19 +19,32 @@ namespace platform::qt {
 
 namespace {
 
+// Decoded as PNG by name: given no format, Qt would load and ask every image plugin first,
+// which costs start-up time. The large program icons are renderings of its SVG drawing.
 QIcon pictureIcon(Picture picture) {
+    QIcon icon;
+    const auto add = [&icon](const char* name, int size) {
+        QFile file(
+            QStringLiteral(":/pretextor/icons/%1x%1/%2.png").arg(size).arg(QLatin1String(name)));
+        if (file.open(QIODevice::ReadOnly)) {
+            icon.addPixmap(QPixmap::fromImage(QImage::fromData(file.readAll(), "PNG")));
+        }
+    };
     switch (picture) {
-    case Picture::ProgramIcon: {
-        QIcon icon(QStringLiteral(":/pretextor/pretextor.ico"));
-        icon.addFile(QStringLiteral(":/pretextor/pretextor.svg"));
-        return icon;
-    }
+    case Picture::ProgramIcon:
+        for (const int size : {16, 32, 48, 64, 128, 256}) {
+            add("pretextor", size);
+        }
+        break;
     case Picture::AboutPicture:
-        return QIcon(QStringLiteral(":/pretextor/about.ico"));
+        for (const int size : {16, 32}) {
+            add("about", size);
+        }
+        break;
     case Picture::None:
         break;
     }
-    return {};
+    return icon;
 }
 
 Qt::WindowFlags windowFlags(Frame frame) {
