@@ -120,6 +120,14 @@ TEST_F(QtDesign, AboutWindowIsBuiltToTheTwipAndItsLinksReachTheShell) {
     EXPECT_EQ(child<QLabel>(about, "Label5")->cursor().shape(), Qt::UpArrowCursor);
     EXPECT_EQ(child<QLabel>(main, "Label2")->cursor().shape(), Qt::ArrowCursor);
 
+    // The pictures are really there: the icon in both sizes, the About picture on its blue field.
+    for (QWidget* window : {main, about}) {
+        const auto sizes = window->windowIcon().availableSizes();
+        EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)));
+    }
+    const QImage picture = child<QWidget>(about, "picIcon")->grab().toImage();
+    EXPECT_EQ(picture.pixelColor(picture.width() - 4, picture.height() / 2).blue(), 255);
+
     QTest::mouseClick(child<QLabel>(about, "Label5"), Qt::LeftButton);
     ASSERT_EQ(shell.requests.size(), 1U);
     EXPECT_EQ(shell.requests[0].file, "mailto:author@pretextor.example");

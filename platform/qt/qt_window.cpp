@@ -15,6 +15,11 @@
 #include <QPushButton>
 #include <QScreen>
 
+// The pictures are compiled into this static library; nothing else would pull them in.
+static void initPictures() {
+    Q_INIT_RESOURCE(pretextor);
+}
+
 namespace platform::qt {
 
 namespace {
@@ -279,6 +284,10 @@ Control& QtWindow::control(std::string_view name) {
         throw RuntimeError(ErrorNumber::ControlFailure, "No control named " + std::string(name));
     }
     return *it->second;
+}
+
+QtToolkit::QtToolkit() {
+    initPictures();
 }
 
 std::unique_ptr<Window> QtToolkit::load(const WindowDesign& design) {

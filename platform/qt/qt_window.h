@@ -49,6 +49,7 @@ private:
 
 class QtToolkit final : public Toolkit {
 public:
+    QtToolkit();
     std::unique_ptr<Window> load(const WindowDesign& design) override;
 
 private:
