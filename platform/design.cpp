@@ -60,10 +60,6 @@ const ControlDesign& findControl(const WindowDesign& design, std::string_view na
     return *it;
 }
 
-} // namespace platform
-
-namespace platform {
-
 const ControlDesign* buttonForEnter(const WindowDesign& design, std::string_view focused) {
     for (const auto& control : design.controls) {
         if (control.kind == ControlKind::CommandButton && control.name == focused) {

@@ -114,10 +114,6 @@ struct WindowDesign {
 
 [[nodiscard]] const ControlDesign& findControl(const WindowDesign& design, std::string_view name);
 
-} // namespace platform
-
-namespace platform {
-
 // The button that Enter presses: the focused command button, else the window's default button.
 [[nodiscard]] const ControlDesign* buttonForEnter(const WindowDesign& design,
                                                   std::string_view focused);

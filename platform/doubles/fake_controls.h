@@ -8,8 +8,15 @@
 
 namespace platform::fake {
 
+// What a test's click reaches, whatever the kind of control.
+class FakeClickable {
+public:
+    virtual ~FakeClickable() = default;
+    virtual void click() = 0;
+};
+
 // Shared state of every fake control: visibility and the click handler.
-template <typename Interface> class FakeControl : public Interface {
+template <typename Interface> class FakeControl : public Interface, public FakeClickable {
 public:
     explicit FakeControl(const ControlDesign& design) : visible_(design.visible) {}
 
@@ -17,7 +24,7 @@ public:
     void setVisible(bool visible) override { visible_ = visible; }
     void onClick(Handler handler) override { click_ = std::move(handler); }
 
-    void click() {
+    void click() override {
         if (visible_ && click_) {
             click_();
         }

@@ -30,14 +30,6 @@ std::unique_ptr<Control> makeControl(const ControlDesign& design) {
     throw RuntimeError(ErrorNumber::ControlFailure, "Unknown control kind");
 }
 
-template <typename Fake> bool clickAs(Control& control) {
-    if (auto* fake = dynamic_cast<Fake*>(&control)) {
-        fake->click();
-        return true;
-    }
-    return false;
-}
-
 } // namespace
 
 FakeWindow::FakeWindow(FakeToolkit& toolkit, const WindowDesign& design)
@@ -101,9 +93,9 @@ void FakeWindow::click(std::string_view name) {
     if (takesFocus(findControl(design_, name).kind) && target.visible()) {
         focused_ = name;
     }
-    clickAs<FakeCommandButton>(target) || clickAs<FakeLabel>(target) ||
-        clickAs<FakeCheckBox>(target) || clickAs<FakeListBox>(target) ||
-        clickAs<FakeShape>(target) || clickAs<FakeLine>(target) || clickAs<FakePictureBox>(target);
+    if (auto* clickable = dynamic_cast<FakeClickable*>(&target)) {
+        clickable->click();
+    }
 }
 
 void FakeWindow::pressEnter() {
