@@ -9,6 +9,7 @@ packages=(
     libgtest-dev googletest
     fonts-liberation fonts-ipafont-mincho fonts-blankenburg
     xdg-utils clang-format dpkg-dev desktop-file-utils appstream
+    xvfb xauth dbus-daemon dbus-bin at-spi2-core
     "$@"
 )
 

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Runs a command on a virtual X display of its own, then stops that display.
+# usage: with-xvfb.sh COMMAND [ARGS...]   (the command sees DISPLAY and XVFB_PID)
+set -euo pipefail
+
+scratch=$(mktemp -d)
+# Xvfb picks a free display itself and writes its number once it accepts clients.
+Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$scratch/display" 2>"$scratch/log" &
+XVFB_PID=$!
+stop() {
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap stop EXIT
+for _ in $(seq 100); do
+    [[ -s $scratch/display ]] && break
+    kill -0 "$XVFB_PID" 2>/dev/null || { cat "$scratch/log" >&2; exit 1; }
+    sleep 0.1
+done
+[[ -s $scratch/display ]] || { echo "Xvfb did not start" >&2; exit 1; }
+DISPLAY=:$(head -n1 "$scratch/display")
+export DISPLAY XVFB_PID
+
+status=0
+"$@" || status=$?
+exit "$status"
