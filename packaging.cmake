@@ -11,7 +11,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-liberation, fonts-ipafont-mincho, fonts-blankenburg, libqt6svg6, xdg-utils")
+    "fonts-liberation, fonts-ipafont-mincho, fonts-blankenburg, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Composes a random four-word technical excuse of the kind a help desk gives out,
  one word from each of four fixed word lists, with a slow progress-bar draw and an

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-base-dev-tools libqt6svg6 libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev googletest
     fonts-liberation fonts-ipafont-mincho fonts-blankenburg
     xdg-utils clang-format dpkg-dev desktop-file-utils appstream
