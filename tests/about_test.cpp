@@ -242,8 +242,7 @@ TEST_F(AboutWindow, RegistryValuesRenderAsTextOrHexadecimal) {
     for (const Case& c : cases) {
         registry = FakeRegistry();
         registry.set("K", "V", c.value);
-        pretextor::frmAbout about(
-            {toolkit, clock, random, messages, shell, programs, files, registry});
+        pretextor::frmAbout about(on(toolkit));
         std::string text;
         EXPECT_EQ(about.GetKeyValue(platform::reg::localMachine, "K", "V", text), c.read) << c.text;
         EXPECT_EQ(text, c.text);

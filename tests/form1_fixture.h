@@ -11,7 +11,7 @@
 #include <vector>
 
 // The main window on the test doubles, started as the program starts it.
-class Form1Fixture : public ::testing::Test {
+class Form1Fixture : public ::testing::Test, protected platform::fake::RecordingServices {
 protected:
     Form1Fixture() {
         form.start();
@@ -41,13 +41,6 @@ protected:
     }
 
     platform::fake::FakeToolkit toolkit;
-    platform::fake::FixedClock clock{3723.25F};
-    platform::fake::ScriptedRandom random{{0.0F}};
-    platform::fake::RecordingMessages messages;
-    platform::fake::RecordingShell shell;
-    platform::fake::RecordingPrograms programs;
-    platform::fake::FakeFileSystem files;
-    platform::fake::FakeRegistry registry;
-    pretextor::Form1 form{{toolkit, clock, random, messages, shell, programs, files, registry}};
+    pretextor::Form1 form{on(toolkit)};
     platform::fake::FakeWindow* window = nullptr;
 };

@@ -10,9 +10,10 @@
 #include <gtest/gtest.h>
 
 // The real Qt windows, on the offscreen platform, with recording services behind them.
-class QtWindows : public ::testing::Test {
+class QtWindows : public ::testing::Test, protected platform::fake::RecordingServices {
 protected:
     QtWindows() {
+        random.script({0.25F, 0.5F, 0.75F, 0.6F});
         form.start();
         main = topLevel(QStringLiteral("Form1"));
     }
@@ -36,13 +37,6 @@ protected:
     }
 
     platform::qt::QtToolkit toolkit;
-    platform::fake::FixedClock clock;
-    platform::fake::ScriptedRandom random{{0.25F, 0.5F, 0.75F, 0.6F}};
-    platform::fake::RecordingMessages messages;
-    platform::fake::RecordingShell shell;
-    platform::fake::RecordingPrograms programs;
-    platform::fake::FakeFileSystem files;
-    platform::fake::FakeRegistry registry;
-    pretextor::Form1 form{{toolkit, clock, random, messages, shell, programs, files, registry}};
+    pretextor::Form1 form{on(toolkit)};
     QWidget* main = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "platform/program_starter.h"
 #include "platform/random_source.h"
 #include "platform/registry.h"
+#include "platform/services.h"
 #include "platform/shell.h"
 
 #include <cstdint>
@@ -107,6 +108,21 @@ private:
     std::map<std::string, std::map<std::string, Value>> keys_;
     std::map<reg::Key, std::string> open_;
     reg::Key nextKey_ = 0x100;
+};
+
+// Every recording service at once, for a window under test.
+struct RecordingServices {
+    [[nodiscard]] Services on(Toolkit& toolkit) {
+        return {toolkit, clock, random, messages, shell, programs, files, registry};
+    }
+
+    FixedClock clock;
+    ScriptedRandom random;
+    RecordingMessages messages;
+    RecordingShell shell;
+    RecordingPrograms programs;
+    FakeFileSystem files;
+    FakeRegistry registry;
 };
 
 } // namespace platform::fake
