@@ -1,8 +1,8 @@
 #include "main_window/form1.h"
-#include "platform/qt/qt_program.h"
+#include "platform/program.h"
 
 int main() {
-    return platform::qt::runProgram([](const platform::Services& services, const auto& loop) {
+    return platform::runProgram([](const platform::Services& services, const auto& loop) {
         pretextor::Form1 startupWindow(services);
         startupWindow.start();
         return loop();

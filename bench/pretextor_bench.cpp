@@ -5,7 +5,7 @@
 #include "engine/excuse_engine.h"
 #include "main_window/form1.h"
 #include "platform/mixing_random.h"
-#include "platform/qt/qt_program.h"
+#include "platform/program.h"
 #include "probe.h"
 #include "reference_window.h"
 
@@ -35,7 +35,7 @@ void report(const char* key, double value) {
 
 // Child: the program's own start-up, watched. After its first paint it runs one slow draw.
 int runProgramChild() {
-    return platform::qt::runProgram([](const platform::Services& services, const auto& loop) {
+    return platform::runProgram([](const platform::Services& services, const auto& loop) {
         PaintProbe probe(QStringLiteral("Form1"));
         ShowProbe buttonShown;
         double slowDrawStart = 0;

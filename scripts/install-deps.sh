@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, the Debian 12 packages that building, running and testing need and that
 # are not installed yet. Run as root; does nothing when everything is there.
+# usage: install-deps.sh [--windows]   (--windows adds the mingw-w64 cross build and Wine)
 set -euo pipefail
 
 packages=(
@@ -10,8 +11,10 @@ packages=(
     fonts-liberation fonts-ipafont-mincho fonts-blankenburg
     xdg-utils clang-format dpkg-dev desktop-file-utils appstream
     xvfb xauth dbus-daemon dbus-bin at-spi2-core
-    "$@"
 )
+if [[ ${1:-} == --windows ]]; then
+    packages+=(g++-mingw-w64-x86-64-posix wine64 imagemagick)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

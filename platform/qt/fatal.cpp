@@ -1,13 +1,13 @@
 #include "fatal.h"
 
 #include "platform/app_info.h"
+#include "platform/guarded.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
 #include <cstdio>
 #include <cstdlib>
-#include <exception>
 
 namespace platform::qt {
 
@@ -25,16 +25,7 @@ void reportAndExit(const std::string& message) {
 }
 
 void invokeGuarded(const Handler& handler) {
-    if (!handler) {
-        return;
-    }
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        reportAndExit(error.what());
-    } catch (...) {
-        reportAndExit("Unknown run-time error");
-    }
+    runGuarded(handler, reportAndExit);
 }
 
 } // namespace platform::qt

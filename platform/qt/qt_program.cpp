@@ -1,4 +1,4 @@
-#include "qt_program.h"
+#include "platform/program.h"
 
 #include "accessibility.h"
 #include "desktop_services.h"
@@ -16,7 +16,7 @@
 #include <cstdlib>
 #include <unistd.h>
 
-namespace platform::qt {
+namespace platform {
 
 namespace {
 
@@ -35,7 +35,9 @@ void quietStartHandler(QtMsgType type, const QMessageLogContext& /*context*/,
 
 } // namespace
 
+// The Qt backend's start: Linux desktops.
 int runProgram(const Startup& startup) {
+    using namespace qt;
     // The program takes no command line: Qt sees only the program's name.
     int argc = 1;
     char name[] = "pretextor";
@@ -68,4 +70,4 @@ int runProgram(const Startup& startup) {
     return status;
 }
 
-} // namespace platform::qt
+} // namespace platform

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "windows_headers.h"
+
+// The picture box window class: a sunken frame showing an icon, which takes the focus.
+namespace platform::win32 {
+
+inline constexpr const wchar_t* pictureBoxClass = L"PretextorPictureBox";
+
+[[nodiscard]] WNDCLASSEXW pictureBoxClassFor(HINSTANCE instance);
+
+} // namespace platform::win32

@@ -1,0 +1,498 @@
+#include "win32_window.h"
+
+#include "dpi.h"
+#include "fonts.h"
+#include "last_error.h"
+#include "pixels.h"
+#include "platform/twips.h"
+#include "resources/resource_ids.h"
+#include "text.h"
+
+#include <algorithm>
+#include <array>
+#include <exception>
+#include <utility>
+
+namespace platform::win32 {
+
+namespace {
+
+constexpr const wchar_t* formClass = L"PretextorForm";
+// Child ids and timer ids: the control's place in the design, past the dialog manager's own.
+constexpr int firstId = 100;
+
+DWORD frameStyle(Frame frame) {
+    // A fixed frame with the system menu and close box, no minimize or maximize box.
+    const DWORD common = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    return frame == Frame::FixedDialog ? WS_POPUP | DS_MODALFRAME | common : WS_OVERLAPPED | common;
+}
+
+DWORD frameExStyle(Frame frame) {
+    return frame == Frame::FixedDialog ? WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT
+                                       : WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
+}
+
+int resourceOf(Picture picture) {
+    return picture == Picture::AboutPicture ? PRETEXTOR_ICON_ABOUT : PRETEXTOR_ICON_PROGRAM;
+}
+
+Icon loadIcon(HINSTANCE instance, Picture picture, int size) {
+    return Icon(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(resourceOf(picture)),
+                                                IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+}
+
+WNDCLASSEXW formClassFor(HINSTANCE instance, WNDPROC procedure, HICON big, HICON small) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = big;
+    windowClass.hIconSm = small;
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    // The button face behind everything, as forms have it.
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = formClass;
+    return windowClass;
+}
+
+struct ChildKind {
+    const wchar_t* className;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ChildKind childKind(const ControlDesign& control) {
+    // Every focusable control is a group of its own: arrow keys stay inside it.
+    const DWORD focusable = WS_TABSTOP | WS_GROUP;
+    switch (control.kind) {
+    case ControlKind::CommandButton:
+        return {L"BUTTON",
+                focusable |
+                    static_cast<DWORD>(control.defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+                0};
+    case ControlKind::CheckBox:
+        return {L"BUTTON", focusable | BS_AUTOCHECKBOX, 0};
+    case ControlKind::Label:
+        return {L"STATIC",
+                static_cast<DWORD>(control.alignment == Alignment::Centre ? SS_CENTER : SS_LEFT),
+                0};
+    case ControlKind::ListBox:
+        // In the order the items were added, at exactly the designed height.
+        return {L"LISTBOX", focusable | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL,
+                WS_EX_CLIENTEDGE};
+    case ControlKind::PictureBox:
+        return {pictureBoxClass, focusable, WS_EX_CLIENTEDGE};
+    case ControlKind::Shape:
+    case ControlKind::Line:
+    case ControlKind::Timer:
+        break;
+    }
+    return {nullptr, 0, 0};
+}
+
+} // namespace
+
+Win32Window::Win32Window(Win32Toolkit& toolkit, const WindowDesign& design)
+    : toolkit_(toolkit), design_(design) {
+    build();
+    toolkit_.windowLoaded();
+}
+
+Win32Window::~Win32Window() {
+    if (window_) {
+        // From here on the window's messages no longer reach this object.
+        ::SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
+        window_.reset();
+    }
+}
+
+Win32Window* Win32Window::owning(HWND window) {
+    const HWND root = window != nullptr ? ::GetAncestor(window, GA_ROOT) : nullptr;
+    if (root == nullptr) {
+        return nullptr;
+    }
+    std::array<wchar_t, 32> name{};
+    ::GetClassNameW(root, name.data(), static_cast<int>(name.size()));
+    if (std::wstring_view(name.data()) != formClass) {
+        return nullptr;
+    }
+    return reinterpret_cast<Win32Window*>(::GetWindowLongPtrW(root, GWLP_USERDATA));
+}
+
+void Win32Window::build() {
+    const DWORD style = frameStyle(design_.frame);
+    const DWORD exStyle = frameExStyle(design_.frame);
+    const HWND owner =
+        design_.frame == Frame::FixedDialog ? toolkit_.dialogOwner_.get() : HWND{nullptr};
+    window_.reset(::CreateWindowExW(exStyle, formClass, widen(design_.caption).c_str(), style,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                    owner, nullptr, toolkit_.instance_, this));
+    check(static_cast<bool>(window_), "CreateWindowEx " + std::string(design_.name));
+    if (design_.icon != Picture::None) {
+        ::SendMessageW(handle(), WM_SETICON, ICON_BIG,
+                       reinterpret_cast<LPARAM>(toolkit_.bigIcon_.get()));
+        ::SendMessageW(handle(), WM_SETICON, ICON_SMALL,
+                       reinterpret_cast<LPARAM>(toolkit_.smallIcon_.get()));
+    }
+
+    // Created back to front, each on top of those before it.
+    for (const ControlDesign* control : stackingBackToFront(design_)) {
+        const auto index = static_cast<int>(control - design_.controls.data());
+        addChild(*control, firstId + index);
+    }
+    for (std::size_t index = 0; index < design_.controls.size(); ++index) {
+        const ControlDesign& control = design_.controls[index];
+        if (control.kind == ControlKind::Timer) {
+            const auto id = static_cast<UINT_PTR>(firstId) + index;
+            auto timer = std::make_unique<Win32Timer>(handle(), id, control.intervalMs);
+            timers_.emplace(id, timer.get());
+            controls_.emplace(control.name, std::move(timer));
+        }
+    }
+    layout(dotsPerInch(handle()), nullptr);
+}
+
+void Win32Window::addChild(const ControlDesign& control, int id) {
+    if (control.kind == ControlKind::Shape) {
+        auto shape = std::make_unique<Win32Shape>(*this, control);
+        painted_.push_back(shape.get());
+        controls_.emplace(control.name, std::move(shape));
+        return;
+    }
+    if (control.kind == ControlKind::Line) {
+        auto line = std::make_unique<Win32Line>(*this, control);
+        painted_.push_back(line.get());
+        controls_.emplace(control.name, std::move(line));
+        return;
+    }
+    const ChildKind kind = childKind(control);
+    const DWORD style =
+        WS_CHILD | WS_CLIPSIBLINGS | kind.style | (control.visible ? WS_VISIBLE : 0U);
+    const HWND child = ::CreateWindowExW(
+        kind.exStyle, kind.className, widen(control.text).c_str(), style, 0, 0, 0, 0, handle(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), toolkit_.instance_, nullptr);
+    check(child != nullptr, "CreateWindowEx " + std::string(control.name));
+    ::SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    children_.push_back({&control, child});
+
+    std::unique_ptr<Control> made;
+    Notified* notified = nullptr;
+    auto keep = [&](auto typed) {
+        notified = typed.get();
+        made = std::move(typed);
+    };
+    switch (control.kind) {
+    case ControlKind::CommandButton:
+        keep(std::make_unique<Win32CommandButton>(*this, child));
+        break;
+    case ControlKind::CheckBox:
+        keep(std::make_unique<Win32CheckBox>(*this, child));
+        break;
+    case ControlKind::Label:
+        keep(std::make_unique<Win32Label>(*this, child));
+        break;
+    case ControlKind::ListBox:
+        keep(std::make_unique<Win32ListBox>(*this, child));
+        break;
+    case ControlKind::PictureBox:
+        keep(std::make_unique<Win32PictureBox>(*this, child));
+        break;
+    case ControlKind::Shape:
+    case ControlKind::Line:
+    case ControlKind::Timer:
+        return;
+    }
+    notified_.emplace(id, notified);
+    controls_.emplace(control.name, std::move(made));
+}
+
+void Win32Window::layout(unsigned dpi, const RECT* suggested) {
+    dpi_ = dpi;
+    std::vector<std::pair<FontDesign, Font>> fonts;
+    for (const Child& child : children_) {
+        const FontDesign font = child.design->font.value_or(design_.font);
+        auto it = std::ranges::find(fonts, font, &std::pair<FontDesign, Font>::first);
+        if (it == fonts.end()) {
+            fonts.emplace_back(font, createFont(font, dpi));
+            it = std::prev(fonts.end());
+        }
+        ::SendMessageW(child.window, WM_SETFONT, reinterpret_cast<WPARAM>(it->second.get()), FALSE);
+        const RECT area = toPixels(child.design->rect, dpi);
+        ::SetWindowPos(child.window, nullptr, area.left, area.top, area.right - area.left,
+                       area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        if (child.design->kind == ControlKind::PictureBox) {
+            // Shown at its natural 32 pixels a side at 96 dpi.
+            get<Win32PictureBox>(child.design->name)
+                .setPicture(
+                    loadIcon(toolkit_.instance_, child.design->picture, twipsToPixels(480, dpi)));
+        }
+    }
+    fonts_.clear();
+    for (auto& [design, font] : fonts) {
+        fonts_.push_back(std::move(font));
+    }
+
+    RECT client{0, 0, twipsToPixels(design_.clientWidth, dpi),
+                twipsToPixels(design_.clientHeight, dpi)};
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (design_.position) {
+        const POINT origin = toPixels(*design_.position, dpi);
+        ::OffsetRect(&client, origin.x, origin.y);
+    } else if (suggested == nullptr) {
+        flags |= SWP_NOMOVE;
+    }
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(handle(), GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(handle(), GWL_EXSTYLE));
+    RECT frame = windowRectFor(client, style, exStyle, dpi);
+    if (suggested != nullptr) {
+        ::OffsetRect(&frame, suggested->left - frame.left, suggested->top - frame.top);
+    }
+    ::SetWindowPos(handle(), nullptr, frame.left, frame.top, frame.right - frame.left,
+                   frame.bottom - frame.top, flags);
+    ::InvalidateRect(handle(), nullptr, TRUE);
+}
+
+LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        ::SetWindowLongPtrW(window, GWLP_USERDATA,
+                            reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<Win32Window*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr || (self->window_ && self->handle() != window)) {
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    // No exception may cross into the system's code that called us.
+    try {
+        return self->handle(window, message, wParam, lParam);
+    } catch (const std::exception& error) {
+        reportAndExit(error.what());
+    } catch (...) {
+        reportAndExit("Unknown run-time error");
+    }
+}
+
+LRESULT Win32Window::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (lParam != 0) {
+            if (const auto it = notified_.find(LOWORD(wParam)); it != notified_.end()) {
+                it->second->notify(HIWORD(wParam));
+            }
+            return 0;
+        }
+        break;
+    case WM_TIMER:
+        if (const auto it = timers_.find(wParam); it != timers_.end()) {
+            it->second->tick();
+        }
+        return 0;
+    case WM_PAINT:
+        paint();
+        return 0;
+    case WM_CTLCOLORSTATIC: {
+        const auto dc = reinterpret_cast<HDC>(wParam);
+        const ControlDesign* control = designOf(reinterpret_cast<HWND>(lParam));
+        ::SetTextColor(dc, control != nullptr && control->foreColour
+                               ? *control->foreColour
+                               : ::GetSysColor(COLOR_BTNTEXT));
+        ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_SETCURSOR: {
+        const ControlDesign* control = designOf(reinterpret_cast<HWND>(wParam));
+        if (control != nullptr && control->pointer == MousePointer::UpArrow &&
+            LOWORD(lParam) == HTCLIENT) {
+            ::SetCursor(::LoadCursorW(nullptr, IDC_UPARROW));
+            return TRUE;
+        }
+        break;
+    }
+    case WM_CLOSE:
+        // The window's logic decides; it hides the window itself when it unloads.
+        invokeGuarded([this] { unload(); });
+        return 0;
+    case WM_ACTIVATE:
+        // Coming back, the focus returns to the control that had it, as in a dialog.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            const HWND focus = ::GetFocus();
+            if (focus != nullptr && ::IsChild(window, focus) != FALSE) {
+                lastFocus_ = focus;
+            }
+        } else if (lastFocus_ != nullptr && ::IsWindowVisible(lastFocus_) != FALSE) {
+            ::SetFocus(lastFocus_);
+        } else {
+            focusFirst();
+        }
+        return 0;
+    case WM_DPICHANGED:
+        layout(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    default:
+        break;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+void Win32Window::paint() {
+    PAINTSTRUCT paint{};
+    const HDC dc = ::BeginPaint(handle(), &paint);
+    for (const Painted* control : painted_) {
+        control->paint(dc, dpi_);
+    }
+    ::EndPaint(handle(), &paint);
+}
+
+void Win32Window::repaint(const RECT& area) {
+    ::InvalidateRect(handle(), &area, TRUE);
+}
+
+const ControlDesign* Win32Window::designOf(HWND child) const {
+    const auto it = std::ranges::find(children_, child, &Child::window);
+    return it == children_.end() ? nullptr : it->design;
+}
+
+std::string Win32Window::focusedName() const {
+    const ControlDesign* focused = designOf(::GetFocus());
+    return focused != nullptr ? std::string(focused->name) : std::string();
+}
+
+bool Win32Window::moveFocus(bool forward, HWND from) {
+    const auto order = tabOrder(design_);
+    const auto count = static_cast<std::ptrdiff_t>(order.size());
+    const ControlDesign* current = designOf(from);
+    const auto found = std::ranges::find(order, current);
+    std::ptrdiff_t position = found != order.end() ? found - order.begin() : (forward ? -1 : count);
+    for (std::ptrdiff_t step = 0; step < count; ++step) {
+        position = ((forward ? position + 1 : position - 1) % count + count) % count;
+        const auto child =
+            std::ranges::find(children_, order[static_cast<std::size_t>(position)], &Child::design);
+        if (child != children_.end() && child->window != from &&
+            ::IsWindowVisible(child->window) != FALSE &&
+            ::IsWindowEnabled(child->window) != FALSE) {
+            ::SetFocus(child->window);
+            return true;
+        }
+    }
+    return false;
+}
+
+void Win32Window::focusFirst() {
+    if (!moveFocus(true, nullptr)) {
+        ::SetFocus(handle());
+    }
+}
+
+void Win32Window::releaseFocus(HWND control) {
+    if (::GetFocus() == control && !moveFocus(true, control)) {
+        ::SetFocus(handle());
+    }
+}
+
+bool Win32Window::routeKey(WPARAM key) {
+    if (::GetKeyState(VK_CONTROL) < 0 || ::GetKeyState(VK_MENU) < 0) {
+        return false;
+    }
+    if (key == VK_TAB) {
+        // The keyboard is in use: from now on the focused control shows it.
+        ::SendMessageW(handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+        moveFocus(::GetKeyState(VK_SHIFT) >= 0, ::GetFocus());
+        return true;
+    }
+    if (::GetKeyState(VK_SHIFT) < 0) {
+        return false;
+    }
+    const ControlDesign* button =
+        key == VK_ESCAPE ? buttonForEscape(design_) : buttonForEnter(design_, focusedName());
+    if (button == nullptr) {
+        return true;
+    }
+    const auto child = std::ranges::find(children_, button, &Child::design);
+    if (child != children_.end() && ::IsWindowVisible(child->window) != FALSE &&
+        ::IsWindowEnabled(child->window) != FALSE) {
+        notified_.at(::GetDlgCtrlID(child->window))->notify(BN_CLICKED);
+    }
+    return true;
+}
+
+void Win32Window::show() {
+    if (!loaded_) {
+        return;
+    }
+    ::ShowWindow(handle(), SW_SHOW);
+    ::SetForegroundWindow(handle());
+    ::BringWindowToTop(handle());
+    if (!shown_) {
+        shown_ = true;
+        focusFirst();
+    }
+}
+
+void Win32Window::unload() {
+    if (!loaded_) {
+        return;
+    }
+    loaded_ = false;
+    if (unloadHandler_) {
+        unloadHandler_();
+    }
+    // Only hidden: the window may be unloading inside one of its own messages. It is destroyed
+    // with this object.
+    ::ShowWindow(handle(), SW_HIDE);
+    toolkit_.windowUnloaded();
+}
+
+std::string Win32Window::caption() const {
+    return windowText(handle());
+}
+
+void Win32Window::setCaption(const std::string& caption) {
+    setWindowText(handle(), caption);
+}
+
+Control& Win32Window::control(std::string_view name) {
+    const auto it = controls_.find(name);
+    if (it == controls_.end()) {
+        throw RuntimeError(ErrorNumber::ControlFailure, "No control named " + std::string(name));
+    }
+    return *it->second;
+}
+
+Win32Toolkit::Win32Toolkit()
+    : instance_(::GetModuleHandleW(nullptr)),
+      bigIcon_(loadIcon(instance_, Picture::ProgramIcon, ::GetSystemMetrics(SM_CXICON))),
+      smallIcon_(loadIcon(instance_, Picture::ProgramIcon, ::GetSystemMetrics(SM_CXSMICON))),
+      formClass_(formClassFor(instance_, Win32Window::procedure, bigIcon_.get(), smallIcon_.get())),
+      pictureClass_(pictureBoxClassFor(instance_)),
+      dialogOwner_(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                     instance_, nullptr)) {
+    check(static_cast<bool>(dialogOwner_), "CreateWindowEx owner");
+}
+
+std::unique_ptr<Window> Win32Toolkit::load(const WindowDesign& design) {
+    return std::make_unique<Win32Window>(*this, design);
+}
+
+void Win32Toolkit::windowUnloaded() {
+    if (--loaded_ == 0) {
+        ::PostQuitMessage(0);
+    }
+}
+
+bool Win32Toolkit::preTranslate(MSG& message) {
+    Win32Window* window = Win32Window::owning(message.hwnd);
+    if (window == nullptr) {
+        return false;
+    }
+    if (message.message == WM_KEYDOWN &&
+        (message.wParam == VK_TAB || message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
+        bool taken = false;
+        invokeGuarded([&] { taken = window->routeKey(message.wParam); });
+        if (taken) {
+            return true;
+        }
+    }
+    return ::IsDialogMessageW(window->handle(), &message) != FALSE;
+}
+
+} // namespace platform::win32

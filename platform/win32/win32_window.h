@@ -1,0 +1,105 @@
+#pragma once
+
+#include "handles.h"
+#include "picture_box.h"
+#include "platform/window.h"
+#include "win32_controls.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform::win32 {
+
+class Win32Toolkit;
+
+// A window of the design, built from Win32 child windows; shapes and lines it paints itself.
+class Win32Window final : public Window, public Surface {
+public:
+    Win32Window(Win32Toolkit& toolkit, const WindowDesign& design);
+    ~Win32Window() override;
+
+    void show() override;
+    void unload() override;
+    [[nodiscard]] bool loaded() const override { return loaded_; }
+    void onUnload(Handler handler) override { unloadHandler_ = std::move(handler); }
+    [[nodiscard]] std::string caption() const override;
+    void setCaption(const std::string& caption) override;
+
+    [[nodiscard]] HWND handle() const override { return window_.get(); }
+    [[nodiscard]] unsigned dpi() const override { return dpi_; }
+    void repaint(const RECT& area) override;
+    void releaseFocus(HWND control) override;
+
+    // Tab, Shift+Tab, Enter and Esc go by the design rather than by the child windows' order;
+    // true when the key was taken.
+    bool routeKey(WPARAM key);
+
+    // The window of ours that a message for this window belongs to, if any.
+    [[nodiscard]] static Win32Window* owning(HWND window);
+
+protected:
+    Control& control(std::string_view name) override;
+
+private:
+    friend class Win32Toolkit;
+    struct Child {
+        const ControlDesign* design;
+        HWND window;
+    };
+
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void build();
+    void addChild(const ControlDesign& control, int id);
+    void layout(unsigned dpi, const RECT* suggested);
+    void paint();
+    // Moves the focus along the tab order from a control; false when no other control can take it.
+    bool moveFocus(bool forward, HWND from);
+    void focusFirst();
+    [[nodiscard]] const ControlDesign* designOf(HWND child) const;
+    [[nodiscard]] std::string focusedName() const;
+
+    Win32Toolkit& toolkit_;
+    const WindowDesign& design_;
+    WindowHandle window_;
+    unsigned dpi_ = 96;
+    std::vector<Font> fonts_;
+    std::map<std::string, std::unique_ptr<Control>, std::less<>> controls_;
+    std::vector<Child> children_;
+    std::map<int, Notified*> notified_;
+    std::map<UINT_PTR, Win32Timer*> timers_;
+    std::vector<const Painted*> painted_;
+    HWND lastFocus_ = nullptr;
+    Handler unloadHandler_;
+    bool loaded_ = true;
+    bool shown_ = false;
+};
+
+class Win32Toolkit final : public Toolkit {
+public:
+    Win32Toolkit();
+    std::unique_ptr<Window> load(const WindowDesign& design) override;
+
+    // Gives the key to the window it was typed in: Enter, Esc and Tab by the design, the rest
+    // through the dialog manager. True when the message was used.
+    bool preTranslate(MSG& message);
+
+private:
+    friend class Win32Window;
+    // The program ends when no window of it remains loaded.
+    void windowLoaded() { ++loaded_; }
+    void windowUnloaded();
+
+    HINSTANCE instance_;
+    Icon bigIcon_;
+    Icon smallIcon_;
+    RegisteredClass formClass_;
+    RegisteredClass pictureClass_;
+    // Dialog frames belong to this hidden window, as forms did: no task-bar button of their own.
+    WindowHandle dialogOwner_;
+    int loaded_ = 0;
+};
+
+} // namespace platform::win32

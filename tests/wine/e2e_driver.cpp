@@ -1,0 +1,406 @@
+// Drives the real Pretextor13.exe from outside, as a user would, and checks what it shows.
+// usage: e2e_driver PRETEXTOR_EXE SYSINFO_STUB_EXE [POSE_FOLDER]
+// With a pose folder it stops at each window, writes <name>.ready holding the window's screen
+// rectangle, and goes on once <name>.taken appears (a screenshot is taken meanwhile).
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+#include "engine/excuse_engine.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+struct Failure : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+void expect(bool ok, const std::string& what) {
+    if (!ok) {
+        throw Failure(what);
+    }
+    std::printf("ok   %s\n", what.c_str());
+}
+
+// Polls until the condition holds; the program answers through its own message loop.
+bool waitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit = 10s) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < end) {
+        if (condition()) {
+            return true;
+        }
+        std::this_thread::sleep_for(20ms);
+    }
+    return condition();
+}
+
+std::string narrow(const std::wstring& text) {
+    const int length = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                             nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
+                          length, nullptr, nullptr);
+    return bytes;
+}
+
+std::wstring widen(const std::string& text) {
+    const int length =
+        ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                          length);
+    return wide;
+}
+
+// Another process's control text: WM_GETTEXT, which the system carries across.
+std::string textOf(HWND window) {
+    std::wstring text(512, L'\0');
+    const auto length =
+        ::SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return narrow(text);
+}
+
+struct Child {
+    HWND window;
+    std::string className;
+    std::string text;
+    RECT rect; // in the parent's client pixels
+};
+
+std::vector<Child> childrenOf(HWND parent) {
+    std::vector<HWND> windows;
+    ::EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM list) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    std::vector<Child> children;
+    for (HWND window : windows) {
+        wchar_t name[64] = {};
+        ::GetClassNameW(window, name, 64);
+        RECT rect{};
+        ::GetWindowRect(window, &rect);
+        ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+        children.push_back({window, narrow(name), textOf(window), rect});
+    }
+    return children;
+}
+
+HWND childWithText(HWND parent, const std::string& text) {
+    for (const Child& child : childrenOf(parent)) {
+        if (child.text == text) {
+            return child.window;
+        }
+    }
+    throw Failure("no control reads \"" + text + "\"");
+}
+
+bool sameRect(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+std::string describe(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "-" + std::to_string(r.right) +
+           "," + std::to_string(r.bottom);
+}
+
+// Posted, not sent: a click whose handler opens a message box would block a sent one.
+void click(HWND button) {
+    ::PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+HWND topWindow(const wchar_t* className, const std::string& caption) {
+    return ::FindWindowW(className, widen(caption).c_str());
+}
+
+// The four excuse labels, left to right: the static controls on the excuse row.
+std::vector<std::string> excuseWords(HWND main) {
+    std::vector<Child> labels;
+    for (const Child& child : childrenOf(main)) {
+        if (child.className == "Static" || child.className == "STATIC") {
+            if (child.rect.top == 280) {
+                labels.push_back(child);
+            }
+        }
+    }
+    std::ranges::sort(labels, {}, [](const Child& c) { return c.rect.left; });
+    std::vector<std::string> words;
+    for (const Child& label : labels) {
+        words.push_back(label.text);
+    }
+    return words;
+}
+
+bool fromTheLists(const std::vector<std::string>& words) {
+    const auto& lists = engine::wordLists();
+    if (words.size() != lists.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        if (std::ranges::find(lists[i].words, words[i]) == lists[i].words.end()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string versionString(const std::wstring& exe, const wchar_t* name) {
+    DWORD ignored = 0;
+    const DWORD size = ::GetFileVersionInfoSizeW(exe.c_str(), &ignored);
+    std::vector<char> block(size);
+    if (size == 0 || !::GetFileVersionInfoW(exe.c_str(), 0, size, block.data())) {
+        throw Failure("no version block");
+    }
+    if (name == nullptr) {
+        VS_FIXEDFILEINFO* fixed = nullptr;
+        UINT length = 0;
+        ::VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length);
+        return std::to_string(HIWORD(fixed->dwFileVersionMS)) + "," +
+               std::to_string(LOWORD(fixed->dwFileVersionMS)) + "," +
+               std::to_string(HIWORD(fixed->dwFileVersionLS)) + "," +
+               std::to_string(LOWORD(fixed->dwFileVersionLS)) + " os " +
+               std::to_string(fixed->dwFileOS) + " type " + std::to_string(fixed->dwFileType);
+    }
+    wchar_t* value = nullptr;
+    UINT length = 0;
+    const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+    if (!::VerQueryValueW(block.data(), path.c_str(), reinterpret_cast<void**>(&value), &length)) {
+        return "(missing)";
+    }
+    return narrow(std::wstring(value, wcsnlen(value, length)));
+}
+
+void checkVersionBlock(const std::wstring& exe) {
+    expect(versionString(exe, nullptr) == "1,3,0,125 os " + std::to_string(VOS__WINDOWS32) +
+                                              " type " + std::to_string(VFT_APP),
+           "fixed version 1,3,0,125, Windows 32 application");
+    const std::pair<const wchar_t*, const char*> strings[] = {
+        {L"FileVersion", "1.03.0125"},       {L"ProductVersion", "1.03.0125"},
+        {L"ProductName", "VORN: Pretextor"}, {L"FileDescription", "VORN: Pretextor"},
+        {L"InternalName", "Pretextor13"},    {L"OriginalFilename", "Pretextor13.exe"},
+        {L"CompanyName", "VORN Software"},
+    };
+    for (const auto& [name, value] : strings) {
+        const std::string found = versionString(exe, name);
+        expect(found == value, narrow(name) + " is \"" + found + "\"");
+    }
+}
+
+constexpr const wchar_t* toolKey = L"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+constexpr const wchar_t* locationKey = L"SOFTWARE\\Microsoft\\Shared Tools Location";
+
+void forgetSysInfo() {
+    ::RegDeleteKeyW(HKEY_LOCAL_MACHINE, toolKey);
+    ::RegDeleteKeyW(HKEY_LOCAL_MACHINE, locationKey);
+}
+
+void registerSysInfo(const std::wstring& path) {
+    HKEY key = nullptr;
+    if (::RegCreateKeyExW(HKEY_LOCAL_MACHINE, toolKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                          nullptr) != ERROR_SUCCESS) {
+        throw Failure("cannot write the registry");
+    }
+    ::RegSetValueExW(key, L"PATH", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
+                     static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
+    ::RegCloseKey(key);
+}
+
+bool fileExists(const std::wstring& path) {
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::wstring readWide(const std::wstring& path) {
+    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return {};
+    }
+    std::wstring text(1024, L'\0');
+    DWORD read = 0;
+    ::ReadFile(file, text.data(), static_cast<DWORD>(text.size() * sizeof(wchar_t)), &read,
+               nullptr);
+    ::CloseHandle(file);
+    text.resize(read / sizeof(wchar_t));
+    return text;
+}
+
+void pose(const std::wstring& folder, const std::wstring& name, HWND window) {
+    if (folder.empty()) {
+        return;
+    }
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    std::this_thread::sleep_for(500ms);
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    const std::string geometry = std::to_string(rect.right - rect.left) + "x" +
+                                 std::to_string(rect.bottom - rect.top) + "+" +
+                                 std::to_string(rect.left) + "+" + std::to_string(rect.top) + "\n";
+    const std::wstring ready = folder + L"\\" + name + L".ready";
+    const HANDLE file =
+        ::CreateFileW(ready.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    ::WriteFile(file, geometry.data(), static_cast<DWORD>(geometry.size()), &written, nullptr);
+    ::CloseHandle(file);
+    waitFor([&] { return fileExists(folder + L"\\" + name + L".taken"); }, 30s);
+}
+
+struct Program {
+    PROCESS_INFORMATION info{};
+    ~Program() {
+        if (info.hProcess != nullptr) {
+            if (::WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) {
+                ::TerminateProcess(info.hProcess, 99);
+            }
+            ::CloseHandle(info.hProcess);
+            ::CloseHandle(info.hThread);
+        }
+    }
+};
+
+void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& poseFolder) {
+    checkVersionBlock(exe);
+    forgetSysInfo();
+
+    Program program;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    expect(::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            nullptr, &startup, &program.info) != FALSE,
+           "Pretextor13.exe starts");
+    HWND main = nullptr;
+    expect(waitFor([&] {
+               return (main = topWindow(nullptr, "VORN: Random Pretextor")) != nullptr &&
+                      ::IsWindowVisible(main);
+           }),
+           "the main window shows");
+
+    RECT client{};
+    ::GetClientRect(main, &client);
+    expect(client.right == 514 && client.bottom == 342,
+           "client area 514x342, is " + describe(client));
+    const HWND calculate = childWithText(main, "Calculate an Excuse!");
+    const HWND fast = childWithText(main, "Fast Refesh");
+    const HWND about = childWithText(main, "About");
+    for (const auto& [window, expected, name] : {
+             std::tuple{calculate, RECT{104, 80, 409, 113}, "Calculate button"},
+             std::tuple{fast, RECT{392, 320, 481, 337}, "Fast Refesh box"},
+             std::tuple{about, RECT{480, 312, 521, 329}, "About button"},
+         }) {
+        RECT rect{};
+        ::GetWindowRect(window, &rect);
+        ::MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&rect), 2);
+        expect(sameRect(rect, expected), std::string(name) + " at " + describe(rect));
+    }
+    std::vector<RECT> lists;
+    for (const Child& child : childrenOf(main)) {
+        if (child.className == "ListBox") {
+            lists.push_back(child.rect);
+        }
+    }
+    std::ranges::sort(lists, {}, &RECT::left);
+    expect(lists.size() == 4 && sameRect(lists[0], {0, 136, 121, 257}) &&
+               sameRect(lists[1], {128, 136, 257, 257}) && sameRect(lists[3], {400, 136, 529, 257}),
+           "four word lists side by side");
+    expect(excuseWords(main) == std::vector<std::string>{"Press", "Button", "Press", "Button"},
+           "no excuse before the first draw");
+    pose(poseFolder, L"main", main);
+
+    click(fast);
+    expect(waitFor([&] { return ::SendMessageW(fast, BM_GETCHECK, 0, 0) == BST_CHECKED; }),
+           "Fast Refesh ticks");
+    click(calculate);
+    expect(waitFor([&] { return fromTheLists(excuseWords(main)); }),
+           "a fast draw shows four words from the four lists");
+
+    click(fast);
+    waitFor([&] { return ::SendMessageW(fast, BM_GETCHECK, 0, 0) == BST_UNCHECKED; });
+    click(calculate);
+    expect(waitFor([&] { return !::IsWindowVisible(calculate); }, 5s),
+           "a slow draw shows its progress bar in place of the button");
+    expect(waitFor([&] {
+               return ::IsWindowVisible(calculate) && textOf(calculate) == "Need Another Excuse?";
+           }),
+           "the slow draw ends by itself with \"Need Another Excuse?\"");
+    expect(fromTheLists(excuseWords(main)), "and shows four words from the four lists");
+
+    click(about);
+    HWND box = nullptr;
+    expect(waitFor([&] {
+               return (box = topWindow(nullptr, "About VORN: Pretextor")) != nullptr &&
+                      ::IsWindowVisible(box);
+           }),
+           "About opens");
+    POINT origin{0, 0};
+    ::ClientToScreen(box, &origin);
+    expect(origin.x == 156 && origin.y == 129, "About's client area starts at 156,129, is " +
+                                                   std::to_string(origin.x) + "," +
+                                                   std::to_string(origin.y));
+    childWithText(box, "Version 1.3.125");
+    expect(true, "About reads \"Version 1.3.125\"");
+    pose(poseFolder, L"about", box);
+
+    const HWND sysInfo = childWithText(box, "&System Info...");
+    click(sysInfo);
+    HWND message = nullptr;
+    expect(waitFor([&] { return (message = topWindow(L"#32770", "VORN: Pretextor")) != nullptr; }),
+           "without a registered tool a message box opens");
+    childWithText(message, "System Information Is Unavailable At This Time");
+    expect(true, "it says \"System Information Is Unavailable At This Time\"");
+    click(childWithText(message, "OK"));
+    expect(waitFor([&] { return topWindow(L"#32770", "VORN: Pretextor") == nullptr; }),
+           "OK dismisses it");
+
+    // A folder and a name with spaces: only the exact path may start.
+    wchar_t temp[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"Pretextor Test";
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring tool = folder + L"\\msinfo stub.exe";
+    ::CopyFileW(stub.c_str(), tool.c_str(), FALSE);
+    ::DeleteFileW((tool + L".ran").c_str());
+    registerSysInfo(tool);
+    click(sysInfo);
+    expect(waitFor([&] { return !readWide(tool + L".ran").empty(); }),
+           "a registered tool is started");
+    expect(readWide(tool + L".ran") == L"\"" + tool + L"\"", "with its quoted path alone");
+    forgetSysInfo();
+
+    click(childWithText(box, "OK"));
+    expect(waitFor([&] { return !::IsWindowVisible(box); }), "OK closes About");
+    ::PostMessageW(main, WM_CLOSE, 0, 0);
+    expect(::WaitForSingleObject(program.info.hProcess, 10000) == WAIT_OBJECT_0,
+           "the close box ends the program");
+    DWORD status = 1;
+    ::GetExitCodeProcess(program.info.hProcess, &status);
+    expect(status == 0, "with status 0");
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: e2e_driver PRETEXTOR_EXE SYSINFO_STUB_EXE [POSE_FOLDER]\n");
+        return 2;
+    }
+    try {
+        run(argv[1], argv[2], argc > 3 ? argv[3] : L"");
+    } catch (const std::exception& failure) {
+        std::printf("FAIL %s\n", failure.what());
+        forgetSysInfo();
+        return 1;
+    }
+    return 0;
+}

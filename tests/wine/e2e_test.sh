@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Runs the real Pretextor13.exe under Wine on a virtual X display of its own, driven by
+# e2e_driver.exe. With PRETEXTOR_SCREENSHOTS=FOLDER it also saves main-window.png and
+# about-window.png there.
+# usage: e2e_test.sh WINEPREFIX DRIVER_EXE PRETEXTOR_EXE SYSINFO_STUB_EXE
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+prefix=$1 driver=$2 program=$3 stub=$4
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+windowsPath() {
+    local path
+    path=$(realpath "$1")
+    printf 'Z:%s' "${path//\//\\}"
+}
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+# One Windows desktop with a frame drawn by Wine, whatever the X display has; and the faces the
+# design names, from the fonts this machine has under other names.
+cat >"$scratch/setup.reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"Default"="800x600"
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"MS Mincho"="IPAMincho"
+"Old English Text MT"="Blankenburg_UNZ1A"
+REG
+"$here/../../cmake/wine-run.sh" "$prefix" regedit /S "$(windowsPath "$scratch/setup.reg")"
+# The next Wine server must start on our display, so the one from before has to be gone.
+wineserver -w
+
+export SHOTS=${PRETEXTOR_SCREENSHOTS:-} SCRATCH=$scratch
+export DRIVER=$driver PROGRAM=$(windowsPath "$program") STUB=$(windowsPath "$stub")
+"$here/with-xvfb.sh" bash -c '
+    set -uo pipefail
+    poses=()
+    [[ -n $SHOTS ]] && poses=("$(printf "Z:%s" "${SCRATCH//\//\\}")")
+    wine "$DRIVER" "$PROGRAM" "$STUB" "${poses[@]}" &
+    driver=$!
+    if [[ -n $SHOTS ]]; then
+        for name in main about; do
+            while [[ ! -s $SCRATCH/$name.ready ]] && kill -0 "$driver" 2>/dev/null; do sleep 0.2; done
+            [[ -s $SCRATCH/$name.ready ]] || break
+            import -window root -crop "$(head -n1 "$SCRATCH/$name.ready" | tr -d "\r")" +repage \
+                "$SHOTS/wine-$name-window.png"
+            touch "$SCRATCH/$name.taken"
+        done
+    fi
+    status=0
+    wait "$driver" || status=$?
+    wineserver -k || true
+    exit "$status"
+'
