@@ -28,6 +28,8 @@ QFont toQFont(const FontDesign& design) {
     font.setItalic(false);
     font.setStrikeOut(false);
     font.setStretch(substituteStretch(design.family));
+    // The designs' texts are plain ASCII, which every face has: no per-glyph fallback search.
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 

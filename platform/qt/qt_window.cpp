@@ -25,7 +25,7 @@ namespace platform::qt {
 namespace {
 
 // Decoded as PNG by name: given no format, Qt would load and ask every image plugin first,
-// which costs start-up time. The large program icons are renderings of its SVG drawing.
+// which costs start-up time. The program icons above 32 pixels are renderings of its SVG.
 QIcon pictureIcon(Picture picture) {
     QIcon icon;
     const auto add = [&icon](const char* name, int size) {
@@ -37,7 +37,8 @@ QIcon pictureIcon(Picture picture) {
     };
     switch (picture) {
     case Picture::ProgramIcon:
-        for (const int size : {16, 32, 48, 64, 128, 256}) {
+        // Window managers take larger icons from the desktop entry's icon theme.
+        for (const int size : {16, 32, 48, 64}) {
             add("pretextor", size);
         }
         break;
