@@ -18,7 +18,7 @@ mkdir -p "$(dirname "$WINEPREFIX")"
     flock 9
     if [[ ! -f $WINEPREFIX/.ready ]]; then
         rm -rf "$WINEPREFIX"
-        "$here/../tests/wine/with-xvfb.sh" bash -c 'wineboot -i && wineserver -w'
+        "$here/../tests/with-xvfb.sh" bash -c 'wineboot -i && wineserver -w'
         # Debian's Wine does not find its own core faces (MS Sans Serif, Tahoma, Marlett for the
         # caption buttons); a Windows machine has them in its Fonts folder.
         if [[ -d /usr/share/wine/fonts ]]; then

@@ -38,7 +38,7 @@ wineserver -w
 
 export SHOTS=${PRETEXTOR_SCREENSHOTS:-} SCRATCH=$scratch
 export DRIVER=$driver PROGRAM=$(windowsPath "$program") STUB=$(windowsPath "$stub")
-"$here/with-xvfb.sh" bash -c '
+"$here/../with-xvfb.sh" bash -c '
     set -uo pipefail
     poses=()
     [[ -n $SHOTS ]] && poses=("$(printf "Z:%s" "${SCRATCH//\//\\}")")
