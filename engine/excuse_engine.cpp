@@ -1,21 +1,15 @@
 #include "excuse_engine.h"
 
-#include "platform/errors.h"
+#include "platform/list_index.h"
 #include "platform/numbers.h"
 #include "platform/random_source.h"
 
 namespace engine {
 
 std::string_view lookup(const WordList& list, std::int16_t index) {
-    const auto size = static_cast<std::int16_t>(list.words.size());
-    if (index == size) {
-        return {};
-    }
-    if (index < 0 || index > size) {
-        throw platform::RuntimeError(platform::ErrorNumber::InvalidIndex,
-                                     "Invalid property array index");
-    }
-    return list.words[static_cast<std::size_t>(index)];
+    return platform::isPastTheEnd(index, static_cast<int>(list.words.size()))
+               ? std::string_view()
+               : list.words[static_cast<std::size_t>(index)];
 }
 
 std::int16_t drawIndex(platform::RandomSource& random, const WordList& list) {
