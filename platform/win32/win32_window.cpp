@@ -4,13 +4,13 @@
 #include "fonts.h"
 #include "last_error.h"
 #include "pixels.h"
+#include "platform/guarded.h"
 #include "platform/twips.h"
 #include "resources/resource_ids.h"
 #include "text.h"
 
 #include <algorithm>
 #include <array>
-#include <exception>
 #include <utility>
 
 namespace platform::win32 {
@@ -263,13 +263,9 @@ LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam
         return ::DefWindowProcW(window, message, wParam, lParam);
     }
     // No exception may cross into the system's code that called us.
-    try {
-        return self->handle(window, message, wParam, lParam);
-    } catch (const std::exception& error) {
-        reportAndExit(error.what());
-    } catch (...) {
-        reportAndExit("Unknown run-time error");
-    }
+    LRESULT result = 0;
+    runGuarded([&] { result = self->handle(window, message, wParam, lParam); }, reportAndExit);
+    return result;
 }
 
 LRESULT Win32Window::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
