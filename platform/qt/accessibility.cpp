@@ -23,7 +23,7 @@ public:
     }
 
     QVariant currentValue() const override {
-        return std::min(shape().progressTwips(), shape().progressMaximum());
+        return std::min(static_cast<double>(shape().widthTwips()), shape().progressMaximum());
     }
     void setCurrentValue(const QVariant& /*value*/) override {}
     QVariant maximumValue() const override { return shape().progressMaximum(); }
@@ -53,7 +53,7 @@ void installAccessibility() {
 
 void notifyProgressChanged(QWidget* shape) {
     if (QAccessible::isActive()) {
-        QAccessibleValueChangeEvent event(shape, static_cast<ShapeWidget*>(shape)->progressTwips());
+        QAccessibleValueChangeEvent event(shape, static_cast<ShapeWidget*>(shape)->widthTwips());
         QAccessible::updateAccessibility(&event);
     }
 }

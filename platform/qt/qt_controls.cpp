@@ -66,21 +66,20 @@ std::string QtListBox::itemText(int index) const {
     return toStdString(widget()->item(index)->text());
 }
 
-QtShape::QtShape(ShapeWidget* shape, int leftTwips, double dotsPerInch, float widthTwips,
-                 double progressMaximum)
-    : QtControl(shape), left_(leftTwips), dpi_(dotsPerInch), width_(widthTwips),
-      progressMaximum_(progressMaximum) {
-    shape->setProgress(static_cast<double>(widthTwips), progressMaximum_);
+QtShape::QtShape(ShapeWidget* shape, int leftTwips, double dotsPerInch)
+    : QtControl(shape), left_(leftTwips), dpi_(dotsPerInch) {}
+
+float QtShape::width() const {
+    return widget()->widthTwips();
 }
 
 void QtShape::setWidth(float twips) {
-    width_ = twips;
-    const PixelMapper mapper(dpi_);
     auto* shape = widget();
+    shape->setWidthTwips(twips);
+    const PixelMapper mapper(dpi_);
     shape->resize(std::max(0, mapper.widthFrom(left_, static_cast<double>(twips))),
                   shape->height());
-    if (progressMaximum_ > 0) {
-        shape->setProgress(static_cast<double>(twips), progressMaximum_);
+    if (shape->progressMaximum() > 0) {
         notifyProgressChanged(shape);
     }
 }

@@ -66,17 +66,13 @@ protected:
 
 class QtShape final : public QtControl<Shape, ShapeWidget> {
 public:
-    // progressMaximum: the full scale in twips when the shape shows progress, else 0.
-    QtShape(ShapeWidget* shape, int leftTwips, double dotsPerInch, float widthTwips,
-            double progressMaximum);
-    [[nodiscard]] float width() const override { return width_; }
+    QtShape(ShapeWidget* shape, int leftTwips, double dotsPerInch);
+    [[nodiscard]] float width() const override;
     void setWidth(float twips) override;
 
 private:
     int left_;
     double dpi_;
-    float width_;
-    double progressMaximum_;
 };
 
 class QtLine final : public QtControl<Line, QWidget> {

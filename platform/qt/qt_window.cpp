@@ -164,15 +164,15 @@ void QtWindow::build() {
             break;
         }
         case ControlKind::Shape: {
-            auto* shape = new ShapeWidget(&form, control.shape);
-            widget = shape;
             const double fullScale =
                 control.progressFrame.empty()
                     ? 0.0
                     : static_cast<double>(findControl(design_, control.progressFrame).rect.width);
-            controls_.emplace(control.name, std::make_unique<QtShape>(
-                                                shape, control.rect.left, mapper.dotsPerInch(),
-                                                static_cast<float>(control.rect.width), fullScale));
+            auto* shape = new ShapeWidget(&form, control.shape,
+                                          static_cast<float>(control.rect.width), fullScale);
+            widget = shape;
+            controls_.emplace(control.name, std::make_unique<QtShape>(shape, control.rect.left,
+                                                                      mapper.dotsPerInch()));
             break;
         }
         case ControlKind::Line: {

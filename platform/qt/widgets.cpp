@@ -52,15 +52,11 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-ShapeWidget::ShapeWidget(QWidget* parent, const ShapeDesign& shape)
-    : QWidget(parent), shape_(shape) {
+ShapeWidget::ShapeWidget(QWidget* parent, const ShapeDesign& shape, float widthTwips,
+                         double fullScale)
+    : QWidget(parent), shape_(shape), widthTwips_(widthTwips), fullScale_(fullScale) {
     // Shapes are drawn on the window: clicks go through them.
     setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void ShapeWidget::setProgress(double twips, double maximum) {
-    progress_ = twips;
-    maximum_ = maximum;
 }
 
 void ShapeWidget::paintEvent(QPaintEvent* /*event*/) {

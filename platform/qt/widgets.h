@@ -41,20 +41,21 @@ private:
 
 class ShapeWidget final : public QWidget {
 public:
-    ShapeWidget(QWidget* parent, const ShapeDesign& shape);
+    // fullScale: the width in twips that a shape showing progress stands for, else 0.
+    ShapeWidget(QWidget* parent, const ShapeDesign& shape, float widthTwips, double fullScale);
 
-    // A shape that shows progress knows its width in twips and the width of its full scale.
-    void setProgress(double twips, double maximum);
-    [[nodiscard]] double progressTwips() const { return progress_; }
-    [[nodiscard]] double progressMaximum() const { return maximum_; }
+    // The width in twips as the window's logic sets it; the pixels follow from it.
+    void setWidthTwips(float twips) { widthTwips_ = twips; }
+    [[nodiscard]] float widthTwips() const { return widthTwips_; }
+    [[nodiscard]] double progressMaximum() const { return fullScale_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     ShapeDesign shape_;
-    double progress_ = 0;
-    double maximum_ = 0;
+    float widthTwips_;
+    double fullScale_;
 };
 
 class LineWidget final : public QWidget {
