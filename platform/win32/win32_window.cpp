@@ -1,12 +1,9 @@
 #include "win32_window.h"
 
 #include "dpi.h"
-#include "fonts.h"
 #include "last_error.h"
-#include "pixels.h"
 #include "platform/guarded.h"
-#include "platform/twips.h"
-#include "resources/resource_ids.h"
+#include "program_icons.h"
 #include "text.h"
 
 #include <algorithm>
@@ -30,15 +27,6 @@ DWORD frameStyle(Frame frame) {
 DWORD frameExStyle(Frame frame) {
     return frame == Frame::FixedDialog ? WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT
                                        : WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
-}
-
-int resourceOf(Picture picture) {
-    return picture == Picture::AboutPicture ? PRETEXTOR_ICON_ABOUT : PRETEXTOR_ICON_PROGRAM;
-}
-
-Icon loadIcon(HINSTANCE instance, Picture picture, int size) {
-    return Icon(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(resourceOf(picture)),
-                                                IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
 
 WNDCLASSEXW formClassFor(HINSTANCE instance, WNDPROC procedure, HICON big, HICON small) {
@@ -206,52 +194,6 @@ void Win32Window::addChild(const ControlDesign& control, int id) {
     controls_.emplace(control.name, std::move(made));
 }
 
-void Win32Window::layout(unsigned dpi, const RECT* suggested) {
-    dpi_ = dpi;
-    std::vector<std::pair<FontDesign, Font>> fonts;
-    for (const Child& child : children_) {
-        const FontDesign font = child.design->font.value_or(design_.font);
-        auto it = std::ranges::find(fonts, font, &std::pair<FontDesign, Font>::first);
-        if (it == fonts.end()) {
-            fonts.emplace_back(font, createFont(font, dpi));
-            it = std::prev(fonts.end());
-        }
-        ::SendMessageW(child.window, WM_SETFONT, reinterpret_cast<WPARAM>(it->second.get()), FALSE);
-        const RECT area = toPixels(child.design->rect, dpi);
-        ::SetWindowPos(child.window, nullptr, area.left, area.top, area.right - area.left,
-                       area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        if (child.design->kind == ControlKind::PictureBox) {
-            // Shown at its natural 32 pixels a side at 96 dpi.
-            get<Win32PictureBox>(child.design->name)
-                .setPicture(
-                    loadIcon(toolkit_.instance_, child.design->picture, twipsToPixels(480, dpi)));
-        }
-    }
-    fonts_.clear();
-    for (auto& [design, font] : fonts) {
-        fonts_.push_back(std::move(font));
-    }
-
-    RECT client{0, 0, twipsToPixels(design_.clientWidth, dpi),
-                twipsToPixels(design_.clientHeight, dpi)};
-    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-    if (design_.position) {
-        const POINT origin = toPixels(*design_.position, dpi);
-        ::OffsetRect(&client, origin.x, origin.y);
-    } else if (suggested == nullptr) {
-        flags |= SWP_NOMOVE;
-    }
-    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(handle(), GWL_STYLE));
-    const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(handle(), GWL_EXSTYLE));
-    RECT frame = windowRectFor(client, style, exStyle, dpi);
-    if (suggested != nullptr) {
-        ::OffsetRect(&frame, suggested->left - frame.left, suggested->top - frame.top);
-    }
-    ::SetWindowPos(handle(), nullptr, frame.left, frame.top, frame.right - frame.left,
-                   frame.bottom - frame.top, flags);
-    ::InvalidateRect(handle(), nullptr, TRUE);
-}
-
 LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
@@ -286,24 +228,13 @@ LRESULT Win32Window::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_PAINT:
         paint();
         return 0;
-    case WM_CTLCOLORSTATIC: {
-        const auto dc = reinterpret_cast<HDC>(wParam);
-        const ControlDesign* control = designOf(reinterpret_cast<HWND>(lParam));
-        ::SetTextColor(dc, control != nullptr && control->foreColour
-                               ? *control->foreColour
-                               : ::GetSysColor(COLOR_BTNTEXT));
-        ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
-        return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
-    }
-    case WM_SETCURSOR: {
-        const ControlDesign* control = designOf(reinterpret_cast<HWND>(wParam));
-        if (control != nullptr && control->pointer == MousePointer::UpArrow &&
-            LOWORD(lParam) == HTCLIENT) {
-            ::SetCursor(::LoadCursorW(nullptr, IDC_UPARROW));
+    case WM_CTLCOLORSTATIC:
+        return colourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_SETCURSOR:
+        if (setCursorOver(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) {
             return TRUE;
         }
         break;
-    }
     case WM_CLOSE:
         // The window's logic decides; it hides the window itself when it unloads.
         invokeGuarded([this] { unload(); });
@@ -330,85 +261,9 @@ LRESULT Win32Window::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
-void Win32Window::paint() {
-    PAINTSTRUCT paint{};
-    const HDC dc = ::BeginPaint(handle(), &paint);
-    for (const Painted* control : painted_) {
-        control->paint(dc, dpi_);
-    }
-    ::EndPaint(handle(), &paint);
-}
-
-void Win32Window::repaint(const RECT& area) {
-    ::InvalidateRect(handle(), &area, TRUE);
-}
-
 const ControlDesign* Win32Window::designOf(HWND child) const {
     const auto it = std::ranges::find(children_, child, &Child::window);
     return it == children_.end() ? nullptr : it->design;
-}
-
-std::string Win32Window::focusedName() const {
-    const ControlDesign* focused = designOf(::GetFocus());
-    return focused != nullptr ? std::string(focused->name) : std::string();
-}
-
-bool Win32Window::moveFocus(bool forward, HWND from) {
-    const auto order = tabOrder(design_);
-    const auto count = static_cast<std::ptrdiff_t>(order.size());
-    const ControlDesign* current = designOf(from);
-    const auto found = std::ranges::find(order, current);
-    std::ptrdiff_t position = found != order.end() ? found - order.begin() : (forward ? -1 : count);
-    for (std::ptrdiff_t step = 0; step < count; ++step) {
-        position = ((forward ? position + 1 : position - 1) % count + count) % count;
-        const auto child =
-            std::ranges::find(children_, order[static_cast<std::size_t>(position)], &Child::design);
-        if (child != children_.end() && child->window != from &&
-            ::IsWindowVisible(child->window) != FALSE &&
-            ::IsWindowEnabled(child->window) != FALSE) {
-            ::SetFocus(child->window);
-            return true;
-        }
-    }
-    return false;
-}
-
-void Win32Window::focusFirst() {
-    if (!moveFocus(true, nullptr)) {
-        ::SetFocus(handle());
-    }
-}
-
-void Win32Window::releaseFocus(HWND control) {
-    if (::GetFocus() == control && !moveFocus(true, control)) {
-        ::SetFocus(handle());
-    }
-}
-
-bool Win32Window::routeKey(WPARAM key) {
-    if (::GetKeyState(VK_CONTROL) < 0 || ::GetKeyState(VK_MENU) < 0) {
-        return false;
-    }
-    if (key == VK_TAB) {
-        // The keyboard is in use: from now on the focused control shows it.
-        ::SendMessageW(handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-        moveFocus(::GetKeyState(VK_SHIFT) >= 0, ::GetFocus());
-        return true;
-    }
-    if (::GetKeyState(VK_SHIFT) < 0) {
-        return false;
-    }
-    const ControlDesign* button =
-        key == VK_ESCAPE ? buttonForEscape(design_) : buttonForEnter(design_, focusedName());
-    if (button == nullptr) {
-        return true;
-    }
-    const auto child = std::ranges::find(children_, button, &Child::design);
-    if (child != children_.end() && ::IsWindowVisible(child->window) != FALSE &&
-        ::IsWindowEnabled(child->window) != FALSE) {
-        notified_.at(::GetDlgCtrlID(child->window))->notify(BN_CLICKED);
-    }
-    return true;
 }
 
 void Win32Window::show() {
@@ -473,22 +328,6 @@ void Win32Toolkit::windowUnloaded() {
     if (--loaded_ == 0) {
         ::PostQuitMessage(0);
     }
-}
-
-bool Win32Toolkit::preTranslate(MSG& message) {
-    Win32Window* window = Win32Window::owning(message.hwnd);
-    if (window == nullptr) {
-        return false;
-    }
-    if (message.message == WM_KEYDOWN &&
-        (message.wParam == VK_TAB || message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
-        bool taken = false;
-        invokeGuarded([&] { taken = window->routeKey(message.wParam); });
-        if (taken) {
-            return true;
-        }
-    }
-    return ::IsDialogMessageW(window->handle(), &message) != FALSE;
 }
 
 } // namespace platform::win32

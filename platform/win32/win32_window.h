@@ -55,6 +55,9 @@ private:
     void addChild(const ControlDesign& control, int id);
     void layout(unsigned dpi, const RECT* suggested);
     void paint();
+    // The colours of a label, and the pointer over a control that asks for its own.
+    LRESULT colourStatic(HDC dc, HWND child) const;
+    bool setCursorOver(HWND child, UINT hitTest) const;
     // Moves the focus along the tab order from a control; false when no other control can take it.
     bool moveFocus(bool forward, HWND from);
     void focusFirst();
