@@ -69,7 +69,7 @@ const std::array<ControlDesign, 15> controls = {{
          "pesky things called users.",
          {1080, 1080, 3975, 735}, 12),
     link("Label5", "Email Me @ \"Author@pretextor.example\"", {120, 3240, 4095, 255}, 11),
-    link("Label4", "http://www.pretextor.example/, Check out my other projects.",
+    link("Label4", "http://pretextor.example/, Check out my other projects.",
          {120, 3000, 4095, 255}, 10),
     link("Label3", "http://vorn.example/Vexing.html", {1320, 2640, 2535, 255}, 9),
     text("Label2",

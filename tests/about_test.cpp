@@ -37,7 +37,7 @@ TEST_F(AboutWindow, EveryLinkReachesTheShellWithItsTarget) {
              {true, "Label2", "http://vorn.example/Vexing.html"},
              {false, "Label1", "http://vorn.example/ExcuseBoard.html"},
              {false, "Label3", "http://vorn.example/Vexing.html"},
-             {false, "Label4", "http://www.pretextor.example/"},
+             {false, "Label4", "http://pretextor.example/"},
              {false, "Label5", "mailto:author@pretextor.example"},
          }) {
         shell.requests.clear();
