@@ -1,7 +1,9 @@
 // Measures the program beside a bare Qt window of the same controls, in the same run and in
 // alternation: time from process start to the first complete paint, peak resident memory,
-// wake-ups per second while idle and the duration of a slow draw. Also measures the excuse
-// engine alone. Usage: pretextor_bench [--runs N] [--idle SECONDS] [--draws N]
+// wake-ups per second while idle and the duration of a slow draw. Then opens and closes the
+// About window many times in one run of the program and reports its resident memory after 100
+// cycles and at the end. Also measures the excuse engine alone.
+// Usage: pretextor_bench [--runs N] [--idle SECONDS] [--cycles N] [--draws N]
 #include "engine/excuse_engine.h"
 #include "main_window/form1.h"
 #include "platform/mixing_random.h"
@@ -12,12 +14,14 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -63,6 +67,59 @@ int runProgramChild() {
     });
 }
 
+QWidget* visibleTopLevel(const QString& name) {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == name && top->isVisible()) {
+            return top;
+        }
+    }
+    return nullptr;
+}
+
+// Child: "About", then "OK" once the About window is on the screen, over and over, each click
+// from the event loop as a user's would be. Reports the resident memory after the first 100
+// cycles and after the last one, then quits.
+constexpr long warmUpCycles = 100;
+
+int runAboutSoakChild(long cycles) {
+    return platform::runProgram([cycles](const platform::Services& services, const auto& loop) {
+        pretextor::Form1 form(services);
+        form.start();
+        QWidget* main = visibleTopLevel(QStringLiteral("Form1"));
+        auto* aboutButton = main->findChild<QPushButton*>(QStringLiteral("Command2"));
+        long done = 0;
+        int waited = 0;
+        std::function<void()> open;
+        std::function<void()> close;
+        open = [&] {
+            aboutButton->click();
+            waited = 0;
+            QTimer::singleShot(0, main, close);
+        };
+        close = [&] {
+            QWidget* about = visibleTopLevel(QStringLiteral("frmAbout"));
+            // Give the display a moment to map the window, as a user's eye would.
+            if (about == nullptr || (!about->windowHandle()->isExposed() && ++waited < 50)) {
+                QTimer::singleShot(1, main, close);
+                return;
+            }
+            about->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+            ++done;
+            if (done == warmUpCycles || done == cycles) {
+                report(done == cycles ? "soakend" : "soakwarm",
+                       static_cast<double>(residentKiB(getpid())) / 1024.0);
+            }
+            if (done == cycles) {
+                main->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+                return;
+            }
+            QTimer::singleShot(0, main, open);
+        };
+        QTimer::singleShot(0, main, open);
+        return loop();
+    });
+}
+
 int runReferenceChild() {
     int argc = 1;
     char name[] = "reference";
@@ -82,7 +139,7 @@ struct Child {
     double spawned = 0;
 };
 
-Child spawn(const char* self, const char* mode) {
+Child spawn(const char* self, const char* mode, const char* argument = nullptr) {
     int pipeFds[2];
     if (pipe(pipeFds) != 0) {
         std::perror("pipe");
@@ -95,7 +152,7 @@ Child spawn(const char* self, const char* mode) {
         dup2(pipeFds[1], STDOUT_FILENO);
         close(pipeFds[0]);
         close(pipeFds[1]);
-        execl(self, self, "--child", mode, static_cast<char*>(nullptr));
+        execl(self, self, "--child", mode, argument, static_cast<char*>(nullptr));
         _exit(127);
     }
     close(pipeFds[1]);
@@ -158,6 +215,27 @@ void measure(const char* self, const char* mode, double idleSeconds, Figures& fi
     stop(child);
 }
 
+void soakAbout(const char* self, long cycles) {
+    const std::string count = std::to_string(cycles);
+    Child child = spawn(self, "about-soak", count.c_str());
+    const auto warm = readValue(child, "soakwarm");
+    const auto end = warm ? readValue(child, "soakend") : std::nullopt;
+    int status = 0;
+    waitpid(child.pid, &status, 0);
+    std::fclose(child.out);
+    if (!warm || !end) {
+        std::fprintf(stderr, "about-soak: no figures\n");
+        return;
+    }
+    std::printf("\nAbout window soak, %ld open/\"OK\" cycles in one run:\n", cycles);
+    std::printf("Resident memory after %ld cycles %.2f MiB, after %ld cycles %.2f MiB\n",
+                warmUpCycles, *warm, cycles, *end);
+    std::printf(
+        "Growth after the first %ld cycles: %.3f MiB per 1,000 cycles%s\n", warmUpCycles,
+        (*end - *warm) * 1000.0 / static_cast<double>(cycles - warmUpCycles),
+        WIFEXITED(status) && WEXITSTATUS(status) == 0 ? "" : " (the program did not end cleanly)");
+}
+
 void benchEngine(long draws) {
     platform::MixingRandom random;
     const auto& lists = engine::wordLists();
@@ -184,17 +262,23 @@ void benchEngine(long draws) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::strcmp(argv[1], "--child") == 0) {
+    if (argc >= 3 && std::strcmp(argv[1], "--child") == 0) {
+        if (std::strcmp(argv[2], "about-soak") == 0 && argc == 4) {
+            return runAboutSoakChild(std::atol(argv[3]));
+        }
         return std::strcmp(argv[2], "program") == 0 ? runProgramChild() : runReferenceChild();
     }
     int runs = 10;
     double idle = 2.0;
+    long cycles = 3000;
     long draws = 1000000;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--runs") == 0) {
             runs = std::atoi(argv[i + 1]);
         } else if (std::strcmp(argv[i], "--idle") == 0) {
             idle = std::atof(argv[i + 1]);
+        } else if (std::strcmp(argv[i], "--cycles") == 0) {
+            cycles = std::max(std::atol(argv[i + 1]), warmUpCycles + 1);
         } else if (std::strcmp(argv[i], "--draws") == 0) {
             draws = std::atol(argv[i + 1]);
         }
@@ -222,6 +306,7 @@ int main(int argc, char** argv) {
     std::printf("%-32s %12.2f %12.2f\n", "idle wake-ups per second",
                 median(program.wakeupsPerSecond), median(reference.wakeupsPerSecond));
     std::printf("%-32s %12.1f %12s\n", "slow draw (ms, ideal 92)", median(program.slowDrawMs), "-");
+    soakAbout(self, cycles);
     benchEngine(draws);
     return 0;
 }

@@ -55,6 +55,10 @@ long peakResidentKiB(int pid) {
     return statusField("/proc/" + std::to_string(pid) + "/status", "VmHWM:");
 }
 
+long residentKiB(int pid) {
+    return statusField("/proc/" + std::to_string(pid) + "/status", "VmRSS:");
+}
+
 long contextSwitches(int pid) {
     const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
     long total = 0;

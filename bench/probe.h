@@ -34,5 +34,7 @@ protected:
 double monotonicMs();
 // Peak resident memory of a process, in KiB (VmHWM).
 long peakResidentKiB(int pid);
+// Resident memory of a process now, in KiB (VmRSS).
+long residentKiB(int pid);
 // Context switches of all threads of a process so far: each is a wake-up.
 long contextSwitches(int pid);

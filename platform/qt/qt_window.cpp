@@ -101,14 +101,13 @@ void QtWindow::build() {
     FormWidget& form = *form_;
 
     // Windows-style forms: the button face behind everything, text in the button-text colour.
-    QPalette palette = form.palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
-    form.setPalette(palette);
+    // Chosen by role, not by a palette of the window's own: Qt's pixmap cache keys the drawn
+    // buttons by palette, so a new palette at each load would add entries at each load.
+    form.setBackgroundRole(QPalette::Button);
     form.setAutoFillBackground(true);
     form.setFont(toQFont(design_.font));
     form.setWindowTitle(toQString(design_.caption));
-    form.setWindowIcon(pictureIcon(design_.icon));
+    form.setWindowIcon(toolkit_.picture(design_.icon));
 
     const QSize client(mapper.pixels(design_.clientWidth), mapper.pixels(design_.clientHeight));
     if (design_.position) {
@@ -187,8 +186,8 @@ void QtWindow::build() {
         }
         case ControlKind::PictureBox: {
             const qreal ratio = qApp->devicePixelRatio();
-            auto* picture =
-                new PictureWidget(&form, pictureIcon(control.picture).pixmap(QSize(32, 32), ratio));
+            auto* picture = new PictureWidget(
+                &form, toolkit_.picture(control.picture).pixmap(QSize(32, 32), ratio));
             widget = picture;
             controls_.emplace(control.name, std::make_unique<QtPictureBox>(picture));
             break;
@@ -289,6 +288,15 @@ Control& QtWindow::control(std::string_view name) {
 
 QtToolkit::QtToolkit() {
     initPictures();
+    for (const Picture picture : {Picture::ProgramIcon, Picture::AboutPicture}) {
+        pictures_.emplace(picture, pictureIcon(picture));
+    }
+}
+
+const QIcon& QtToolkit::picture(Picture picture) const {
+    static const QIcon none;
+    const auto it = pictures_.find(picture);
+    return it != pictures_.end() ? it->second : none;
 }
 
 std::unique_ptr<Window> QtToolkit::load(const WindowDesign& design) {

@@ -2,6 +2,7 @@
 
 #include "platform/window.h"
 
+#include <QIcon>
 #include <QObject>
 #include <QPointer>
 
@@ -54,8 +55,11 @@ public:
 
 private:
     friend class QtWindow;
+    // Decoded once: every window built later shares them.
+    [[nodiscard]] const QIcon& picture(Picture picture) const;
     // The program ends when no window of it remains loaded.
     void windowUnloaded();
+    std::map<Picture, QIcon> pictures_;
     int loaded_ = 0;
 };
 

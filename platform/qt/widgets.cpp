@@ -79,14 +79,14 @@ void ShapeWidget::paintEvent(QPaintEvent* /*event*/) {
     default:
         break;
     }
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    painter.setPen(QPen(palette().color(foregroundRole()), 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(area.adjusted(0, 0, -1, -1));
 }
 
 LineWidget::LineWidget(QWidget* parent, const LineDesign& line, QPoint from, QPoint to)
-    : QWidget(parent),
-      colour_(line.colour ? toQColor(*line.colour) : parent->palette().color(QPalette::WindowText)),
+    : QWidget(parent), colour_(line.colour ? toQColor(*line.colour)
+                                           : parent->palette().color(parent->foregroundRole())),
       penWidth_(line.widthPixels) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     // A line ends before its last point, as on Windows.
@@ -122,7 +122,7 @@ void PictureWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawPixmap(contentsRect().topLeft(), picture_);
     if (hasFocus()) {
-        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
         painter.drawRect(contentsRect().adjusted(0, 0, -1, -1));
     }
 }
