@@ -27,7 +27,7 @@ QFont toQFont(const FontDesign& design) {
     font.setUnderline(design.underline);
     font.setItalic(false);
     font.setStrikeOut(false);
-    font.setStretch(substituteStretch(design.family));
+    font.setStretch(substituteStretch(design));
     // The designs' texts are plain ASCII, which every face has: no per-glyph fallback search.
     font.setStyleStrategy(QFont::NoFontMerging);
     return font;

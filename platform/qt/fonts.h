@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string_view>
+#include "platform/design.h"
 
 namespace platform::qt {
 
@@ -9,6 +9,6 @@ void installFontSubstitutes();
 
 // How wide, in percent, a design face is drawn so that its substitute takes the room the design
 // gave it (QFont::Unstretched where the substitute fits as it is).
-[[nodiscard]] int substituteStretch(std::string_view family);
+[[nodiscard]] int substituteStretch(const FontDesign& font);
 
 } // namespace platform::qt
