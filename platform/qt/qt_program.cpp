@@ -11,23 +11,61 @@
 #include "qt_window.h"
 
 #include <QApplication>
+#include <QStringList>
 
+#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
+#include <string>
 #include <unistd.h>
 
 namespace platform {
 
 namespace {
 
-// Until the application stands, Qt's own chatter is held back; if it cannot open a display it
-// says so in one line and the program leaves with status 1 instead of aborting.
+// Says what Qt could not start: the platform plugin that QT_QPA_PLATFORM names when none of
+// the named ones is installed, else the display (or a plugin that needs none).
+std::string startFailure(const QString& fatalMessage) {
+    const QString requested = qEnvironmentVariable("QT_QPA_PLATFORM");
+    QStringList names;
+    for (const QString& entry : requested.split(u';', Qt::SkipEmptyParts)) {
+        // An entry may carry the plugin's own options: "name:option=value".
+        names << entry.section(u':', 0, 0).trimmed();
+    }
+    const QLatin1StringView listLead("Available platform plugins are:");
+    const qsizetype listAt = fatalMessage.indexOf(listLead);
+    QStringList installed;
+    if (listAt >= 0) {
+        QString list = fatalMessage.mid(listAt + listLead.size()).section(u'\n', 0, 0).trimmed();
+        if (list.endsWith(u'.')) {
+            list.chop(1);
+        }
+        for (const QString& name : list.split(u',', Qt::SkipEmptyParts)) {
+            installed << name.trimmed();
+        }
+    }
+    const auto isInstalled = [&installed](const QString& name) { return installed.contains(name); };
+    if (!names.isEmpty() && !installed.isEmpty() && std::ranges::none_of(names, isInstalled)) {
+        return QStringLiteral("no Qt platform plugin \"%1\" (QT_QPA_PLATFORM=%2); installed: %3")
+            .arg(names.join(QStringLiteral("\", \"")), requested, installed.join(u", "))
+            .toStdString();
+    }
+    const bool display = names.isEmpty() || std::ranges::any_of(names, [&](const QString& name) {
+                             return name == u"xcb" && (installed.isEmpty() || isInstalled(name));
+                         });
+    if (!display) {
+        return QStringLiteral("the Qt platform plugin \"%1\" could not start (QT_QPA_PLATFORM=%2)")
+            .arg(names.join(QStringLiteral("\", \"")), requested)
+            .toStdString();
+    }
+    return "cannot open a display (DISPLAY=" + qEnvironmentVariable("DISPLAY").toStdString() + ")";
+}
+
+// Until the application stands, Qt's own chatter is held back; if it cannot start it says what
+// failed in one line and the program leaves with status 1 instead of aborting.
 void quietStartHandler(QtMsgType type, const QMessageLogContext& /*context*/,
-                       const QString& /*message*/) {
+                       const QString& message) {
     if (type == QtFatalMsg) {
-        const char* display = std::getenv("DISPLAY");
-        std::fprintf(stderr, "pretextor: cannot open a display (DISPLAY=%s)\n",
-                     display != nullptr ? display : "");
+        std::fprintf(stderr, "pretextor: %s\n", startFailure(message).c_str());
         std::fflush(stderr);
         ::_exit(1);
     }
