@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
 // The pictures are compiled into this static library; nothing else would pull them in.
 static void initPictures() {
     Q_INIT_RESOURCE(pretextor);
@@ -80,10 +82,12 @@ void applyTextLook(QWidget& widget, const WindowDesign& window, const ControlDes
 QtWindow::QtWindow(QtToolkit& toolkit, const WindowDesign& design)
     : toolkit_(toolkit), design_(design) {
     ++toolkit_.loaded_;
+    toolkit_.windows_.push_back(this);
     build();
 }
 
 QtWindow::~QtWindow() {
+    std::erase(toolkit_.windows_, this);
     if (form_) {
         form_->hide();
         // The window may be going away inside one of its own events.
@@ -93,6 +97,10 @@ QtWindow::~QtWindow() {
 
 QWidget* QtWindow::widget() const {
     return form_;
+}
+
+WId QtWindow::nativeId() const {
+    return form_ ? form_->internalWinId() : WId{0};
 }
 
 void QtWindow::build() {
@@ -251,6 +259,9 @@ void QtWindow::show() {
     if (!loaded_ || !form_) {
         return;
     }
+    // Some window managers offer a minimize button the window does not ask for; a window
+    // minimized there comes back here.
+    form_->setWindowState(form_->windowState() & ~Qt::WindowMinimized);
     form_->show();
     form_->raise();
     form_->activateWindow();
@@ -286,7 +297,8 @@ Control& QtWindow::control(std::string_view name) {
     return *it->second;
 }
 
-QtToolkit::QtToolkit() {
+QtToolkit::QtToolkit() : destroyWatch_([this](WId id) { return nativeWindowDestroyed(id); }) {
+    QCoreApplication::instance()->installNativeEventFilter(&destroyWatch_);
     initPictures();
     for (const Picture picture : {Picture::ProgramIcon, Picture::AboutPicture}) {
         pictures_.emplace(picture, pictureIcon(picture));
@@ -299,6 +311,10 @@ const QIcon& QtToolkit::picture(Picture picture) const {
     return it != pictures_.end() ? it->second : none;
 }
 
+QtToolkit::~QtToolkit() {
+    QCoreApplication::instance()->removeNativeEventFilter(&destroyWatch_);
+}
+
 std::unique_ptr<Window> QtToolkit::load(const WindowDesign& design) {
     return std::make_unique<QtWindow>(*this, design);
 }
@@ -307,6 +323,16 @@ void QtToolkit::windowUnloaded() {
     if (--loaded_ == 0) {
         QCoreApplication::exit(0);
     }
+}
+
+bool QtToolkit::nativeWindowDestroyed(WId id) {
+    const auto it = std::ranges::find(windows_, id, &QtWindow::nativeId);
+    if (id == 0 || it == windows_.end()) {
+        return false;
+    }
+    QtWindow* window = *it;
+    invokeGuarded([window] { window->unload(); });
+    return true;
 }
 
 } // namespace platform::qt

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "native_destroy_watch.h"
 #include "platform/window.h"
 
 #include <QIcon>
@@ -9,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace platform::qt {
 
@@ -30,6 +32,8 @@ public:
 
     // For tests and tools that look at the real widgets.
     [[nodiscard]] QWidget* widget() const;
+    // The id of its native window, 0 while it has none.
+    [[nodiscard]] WId nativeId() const;
 
 protected:
     Control& control(std::string_view name) override;
@@ -51,6 +55,9 @@ private:
 class QtToolkit final : public Toolkit {
 public:
     QtToolkit();
+    QtToolkit(const QtToolkit&) = delete;
+    QtToolkit& operator=(const QtToolkit&) = delete;
+    ~QtToolkit() override;
     std::unique_ptr<Window> load(const WindowDesign& design) override;
 
 private:
@@ -59,7 +66,12 @@ private:
     [[nodiscard]] const QIcon& picture(Picture picture) const;
     // The program ends when no window of it remains loaded.
     void windowUnloaded();
+    // A native window destroyed from outside unloads its window; true when it was one of ours.
+    bool nativeWindowDestroyed(WId id);
+
     std::map<Picture, QIcon> pictures_;
+    std::vector<QtWindow*> windows_;
+    NativeDestroyWatch destroyWatch_;
     int loaded_ = 0;
 };
 

@@ -1,0 +1,187 @@
+#include "qt_fixture.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+#include <xcb/xproto.h>
+
+#include <functional>
+#include <random>
+#include <string>
+
+namespace {
+
+// The About window's life on the real Qt windows: minimized by a window manager, destroyed by
+// another X11 client, and the end of the program that follows from it.
+class QtLifecycle : public QtWindows {
+protected:
+    void pressAbout() { QTest::mouseClick(child<QPushButton>(main, "Command2"), Qt::LeftButton); }
+
+    // What the X server tells the program when another client destroys one of its windows.
+    static void destroyNatively(QWidget* window) {
+        xcb_destroy_notify_event_t event{};
+        event.response_type = XCB_DESTROY_NOTIFY;
+        event.event = static_cast<xcb_window_t>(window->internalWinId());
+        event.window = event.event;
+        qintptr result = 0;
+        QAbstractEventDispatcher::instance()->filterNativeEvent(
+            QByteArrayLiteral("xcb_generic_event_t"), &event, &result);
+    }
+
+    // Runs the program's event loop after the given steps; its exit status, or -1 when it did
+    // not end by itself.
+    static int loopStatusAfter(const std::function<void()>& steps) {
+        QTimer stuck;
+        stuck.setSingleShot(true);
+        QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
+        stuck.start(5000);
+        QTimer::singleShot(0, steps);
+        return QApplication::exec();
+    }
+
+    static void expectShownAndActive(QWidget* about) {
+        ASSERT_NE(about, nullptr);
+        EXPECT_TRUE(about->isVisible());
+        EXPECT_FALSE(about->isMinimized());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(about, 1000));
+    }
+};
+
+TEST_F(QtLifecycle, AMinimizedAboutWindowComesBackVisibleAndActive) {
+    pressAbout();
+    QPointer<QWidget> about = topLevel(QStringLiteral("frmAbout"));
+    ASSERT_NE(about, nullptr);
+    // What the window manager asked for, as far as the window itself can say it.
+    EXPECT_FALSE(about->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(about->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(about->minimumSize(), about->maximumSize());
+
+    about->showMinimized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return about->isMinimized(); }, 1000));
+    QApplication::setActiveWindow(main);
+    pressAbout();
+    EXPECT_EQ(topLevel(QStringLiteral("frmAbout")), about) << "the same window, not a new one";
+    expectShownAndActive(about);
+}
+
+TEST_F(QtLifecycle, ANativeDestroyUnloadsAboutAndTheLastUnloadEndsTheLoop) {
+    pressAbout();
+    QPointer<QWidget> destroyed = topLevel(QStringLiteral("frmAbout"));
+    ASSERT_NE(destroyed, nullptr);
+    destroyNatively(destroyed);
+    EXPECT_FALSE(destroyed->isVisible());
+
+    // Unloaded: "About" loads a new window, as after "OK".
+    pressAbout();
+    QWidget* about = topLevel(QStringLiteral("frmAbout"));
+    ASSERT_NE(about, nullptr);
+    EXPECT_NE(about, destroyed.data());
+    expectShownAndActive(about);
+    // A late notice about the window that is gone changes nothing.
+    if (destroyed) {
+        destroyNatively(destroyed);
+    }
+    EXPECT_TRUE(about->isVisible());
+
+    EXPECT_EQ(loopStatusAfter([&] {
+                  QTest::mouseClick(child<QPushButton>(main, "Command3"), Qt::LeftButton);
+                  destroyNatively(about);
+              }),
+              0);
+}
+
+TEST_F(QtLifecycle, ADestroyedMainWindowLeavesAboutWorkingUntilItGoesToo) {
+    pressAbout();
+    QWidget* about = topLevel(QStringLiteral("frmAbout"));
+    ASSERT_NE(about, nullptr);
+    bool aboutOutlivedMain = false;
+    EXPECT_EQ(loopStatusAfter([&] {
+                  destroyNatively(main);
+                  EXPECT_EQ(topLevel(QStringLiteral("Form1")), nullptr);
+                  QTimer::singleShot(0, about, [&] {
+                      aboutOutlivedMain = about->isVisible();
+                      destroyNatively(about);
+                  });
+              }),
+              0);
+    EXPECT_TRUE(aboutOutlivedMain) << "the loop ended with About still loaded";
+}
+
+// Random sequences of the ways a user and a window manager open, minimize, close and destroy the
+// About window: there is never more than one About window on the screen, "About" always leaves
+// exactly one shown and active, and after "Quit" the loop ends exactly when About is unloaded.
+TEST_F(QtLifecycle, RandomOpenMinimizeCloseAndDestroyKeepOneAboutWindow) {
+    const std::vector<std::string> actions = {"About",    "About",    "OK",     "Esc",
+                                              "closeBox", "minimize", "destroy"};
+    std::mt19937 events(1207);
+    std::uniform_int_distribution<std::size_t> pick(0, actions.size() - 1);
+    bool aboutLoaded = false;
+    const auto shownAboutWindows = [] {
+        int shown = 0;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            shown += widget->objectName() == QStringLiteral("frmAbout") && widget->isVisible() &&
+                             !widget->isMinimized()
+                         ? 1
+                         : 0;
+        }
+        return shown;
+    };
+
+    for (int step = 0; step < 60; ++step) {
+        const std::string& action = actions[pick(events)];
+        SCOPED_TRACE("step " + std::to_string(step) + ": " + action);
+        QWidget* about = topLevel(QStringLiteral("frmAbout"));
+        if (action == "About") {
+            pressAbout();
+            aboutLoaded = true;
+            about = topLevel(QStringLiteral("frmAbout"));
+            expectShownAndActive(about);
+        } else if (about == nullptr) {
+            continue;
+        } else if (action == "OK") {
+            QTest::mouseClick(child<QPushButton>(about, "cmdOK"), Qt::LeftButton);
+            aboutLoaded = false;
+        } else if (action == "Esc") {
+            QTest::keyClick(about, Qt::Key_Escape);
+            aboutLoaded = false;
+        } else if (action == "closeBox") {
+            about->close();
+            aboutLoaded = false;
+        } else if (action == "minimize") {
+            about->showMinimized();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return about->isMinimized(); }, 1000));
+        } else {
+            destroyNatively(about);
+            aboutLoaded = false;
+        }
+        ASSERT_LE(shownAboutWindows(), 1);
+        if (!aboutLoaded) {
+            ASSERT_EQ(shownAboutWindows(), 0);
+        }
+    }
+
+    // Quit: with About loaded the loop goes on until About is closed too.
+    bool closedAfterQuit = false;
+    QObject context;
+    EXPECT_EQ(loopStatusAfter([&] {
+                  QTest::mouseClick(child<QPushButton>(main, "Command3"), Qt::LeftButton);
+                  QTimer::singleShot(0, &context, [&] {
+                      for (QWidget* widget : QApplication::topLevelWidgets()) {
+                          if (widget->objectName() == QStringLiteral("frmAbout") &&
+                              widget->isVisible()) {
+                              closedAfterQuit = true;
+                              widget->close();
+                          }
+                      }
+                  });
+              }),
+              0);
+    EXPECT_EQ(closedAfterQuit, aboutLoaded);
+}
+
+} // namespace
