@@ -7,6 +7,22 @@
 
 namespace platform::qt {
 
+void FocusReturn::hide(QWidget& widget) {
+    QWidget* window = widget.window();
+    const bool focused = window->focusWidget() == &widget;
+    widget.hide();
+    heir_ = focused && window->focusWidget() != &widget ? window->focusWidget() : nullptr;
+}
+
+void FocusReturn::show(QWidget& widget) {
+    widget.show();
+    // Where the user has moved the focus since, it stays.
+    if (heir_ && widget.window()->focusWidget() == heir_) {
+        widget.setFocus(Qt::OtherFocusReason);
+    }
+    heir_ = nullptr;
+}
+
 QtCommandButton::QtCommandButton(QPushButton* button, QObject& connections) : QtControl(button) {
     QObject::connect(button, &QPushButton::clicked, &connections, [this] { clicked(); });
 }

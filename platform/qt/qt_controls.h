@@ -15,13 +15,30 @@ namespace platform::qt {
 class LabelWidget;
 class ShapeWidget;
 
+// Hiding the focused control hands the focus on along the tab order; this gives it back when the
+// control is shown again, provided the focus is still where the hiding put it.
+class FocusReturn {
+public:
+    void hide(QWidget& widget);
+    void show(QWidget& widget);
+
+private:
+    QPointer<QWidget> heir_;
+};
+
 // What every Qt-backed control shares: the visible flag of its widget and its click handler.
 template <typename Interface, typename Widget> class QtControl : public Interface {
 public:
     explicit QtControl(Widget* widget) : widget_(widget) {}
 
     [[nodiscard]] bool visible() const override { return !widget_->isHidden(); }
-    void setVisible(bool visible) override { widget_->setVisible(visible); }
+    void setVisible(bool visible) override {
+        if (visible) {
+            focus_.show(*widget_);
+        } else {
+            focus_.hide(*widget_);
+        }
+    }
     void onClick(Handler handler) override { click_ = std::move(handler); }
     [[nodiscard]] Widget* widget() const { return widget_; }
 
@@ -31,6 +48,7 @@ protected:
 private:
     QPointer<Widget> widget_;
     Handler click_;
+    FocusReturn focus_;
 };
 
 class QtCommandButton final : public QtControl<CommandButton, QPushButton> {

@@ -133,6 +133,8 @@ void QtWindow::build() {
         case ControlKind::CommandButton: {
             auto* button = new QPushButton(toQString(control.text), &form);
             button->setAutoDefault(false);
+            // Drawn with the default frame; Enter reaches it through the window's key routing.
+            button->setDefault(control.defaultButton);
             widget = button;
             controls_.emplace(control.name,
                               std::make_unique<QtCommandButton>(button, connections_));

@@ -28,8 +28,10 @@ void FormWidget::closeEvent(QCloseEvent* event) {
 
 void FormWidget::keyPressEvent(QKeyEvent* event) {
     const auto key = static_cast<Qt::Key>(event->key());
+    // X11 marks the keypad's keys with the keypad modifier: its Enter is Enter all the same.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) &&
-        event->modifiers() == Qt::NoModifier && keyPressed) {
+        modifiers == Qt::NoModifier && keyPressed) {
         keyPressed(key);
         event->accept();
         return;
@@ -39,6 +41,12 @@ void FormWidget::keyPressEvent(QKeyEvent* event) {
 
 void LabelWidget::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void LabelWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    // As on Windows, where the second press is a double-click event that labels do not handle.
+    pressed_ = false;
     event->accept();
 }
 

@@ -25,7 +25,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-// A label that reports a click: the press and the release both inside it.
+// A label that reports a click: the press and the release both inside it. The second press of a
+// double-click does not count.
 class LabelWidget final : public QLabel {
 public:
     explicit LabelWidget(QWidget* parent) : QLabel(parent) {}
@@ -33,6 +34,7 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
