@@ -13,7 +13,7 @@ packages=(
     xvfb xauth dbus-daemon dbus-bin at-spi2-core
 )
 if [[ ${1:-} == --windows ]]; then
-    packages+=(g++-mingw-w64-x86-64-posix wine64 imagemagick)
+    packages+=(g++-mingw-w64-x86-64-posix wine64 fonts-wine imagemagick)
 fi
 
 missing=()
