@@ -22,6 +22,8 @@ public:
     virtual void repaint(const RECT& area) = 0;
     // Called before a control hides: a hidden control must not keep the focus.
     virtual void releaseFocus(HWND control) = 0;
+    // Called after a control shows: the focus that its hiding moved on comes back to it.
+    virtual void regainFocus(HWND control) = 0;
 };
 
 // A control that is a child window: the window procedure hands it its notifications.
@@ -60,6 +62,9 @@ public:
             surface_.releaseFocus(window_);
         }
         ::ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);
+        if (visible) {
+            surface_.regainFocus(window_);
+        }
     }
     void onClick(Handler handler) override { click_ = std::move(handler); }
     void notify(WORD code) override {

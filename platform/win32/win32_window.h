@@ -31,6 +31,7 @@ public:
     [[nodiscard]] unsigned dpi() const override { return dpi_; }
     void repaint(const RECT& area) override;
     void releaseFocus(HWND control) override;
+    void regainFocus(HWND control) override;
 
     // Tab, Shift+Tab, Enter and Esc go by the design rather than by the child windows' order;
     // true when the key was taken.
@@ -75,6 +76,8 @@ private:
     std::map<UINT_PTR, Win32Timer*> timers_;
     std::vector<const Painted*> painted_;
     HWND lastFocus_ = nullptr;
+    // A hidden control that had the focus, and the control that took it over.
+    std::map<HWND, HWND> focusHeirs_;
     Handler unloadHandler_;
     bool loaded_ = true;
     bool shown_ = false;

@@ -40,8 +40,28 @@ void Win32Window::focusFirst() {
 }
 
 void Win32Window::releaseFocus(HWND control) {
-    if (::GetFocus() == control && !moveFocus(true, control)) {
+    if (::GetFocus() != control) {
+        return;
+    }
+    if (!moveFocus(true, control)) {
         ::SetFocus(handle());
+    }
+    focusHeirs_[control] = ::GetFocus();
+}
+
+void Win32Window::regainFocus(HWND control) {
+    const auto found = focusHeirs_.find(control);
+    if (found == focusHeirs_.end()) {
+        return;
+    }
+    const HWND heir = found->second;
+    focusHeirs_.erase(found);
+    // Where the user has moved the focus since, it stays.
+    if (::GetFocus() == heir) {
+        ::SetFocus(control);
+    } else if (lastFocus_ == heir && ::GetActiveWindow() != handle()) {
+        // The window is in the background: it gets the focus back when it is activated.
+        lastFocus_ = control;
     }
 }
 

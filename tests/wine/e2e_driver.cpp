@@ -121,6 +121,23 @@ void click(HWND button) {
     ::PostMessageW(button, BM_CLICK, 0, 0);
 }
 
+// The control with the keyboard focus in another process's window.
+HWND focusIn(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    const DWORD thread = ::GetWindowThreadProcessId(window, nullptr);
+    return ::GetGUIThreadInfo(thread, &info) != FALSE ? info.hwndFocus : nullptr;
+}
+
+// A key pressed and released, typed into the active window as from the keyboard.
+void type(WORD key) {
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, input, sizeof(INPUT));
+}
+
 HWND topWindow(const wchar_t* className, const std::string& caption) {
     return ::FindWindowW(className, widen(caption).c_str());
 }
@@ -335,6 +352,21 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
            }),
            "the slow draw ends by itself with \"Need Another Excuse?\"");
     expect(fromTheLists(excuseWords(main)), "and shows four words from the four lists");
+
+    // From the keyboard: Tab to the button, Enter. Hiding the button hands the focus on to
+    // "About", where it stays while the bar grows; the button takes it back at the end.
+    ::SetForegroundWindow(main);
+    for (int tab = 0; tab < 8 && !waitFor([&] { return focusIn(main) == calculate; }, 200ms);
+         ++tab) {
+        type(VK_TAB);
+    }
+    expect(focusIn(main) == calculate, "Tab reaches \"Need Another Excuse?\"");
+    type(VK_RETURN);
+    expect(waitFor([&] { return !::IsWindowVisible(calculate); }, 5s), "Enter starts a slow draw");
+    expect(focusIn(main) == about, "the focus moves on to \"About\" while the button is hidden");
+    expect(waitFor([&] { return ::IsWindowVisible(calculate); }), "the slow draw ends");
+    expect(waitFor([&] { return focusIn(main) == calculate; }, 2s),
+           "and the focus is back on the button");
 
     click(about);
     HWND box = nullptr;
