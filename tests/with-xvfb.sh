@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Runs a command on a virtual X display of its own, then stops that display.
 # usage: with-xvfb.sh COMMAND [ARGS...]   (the command sees DISPLAY and XVFB_PID)
+# XVFB_SCREEN sets the screen size (1024x768x24 when unset).
 set -euo pipefail
 
 scratch=$(mktemp -d)
 # Xvfb picks a free display itself and writes its number once it accepts clients.
-Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$scratch/display" 2>"$scratch/log" &
+Xvfb -displayfd 1 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp >"$scratch/display" 2>"$scratch/log" &
 XVFB_PID=$!
 stop() {
     kill "$XVFB_PID" 2>/dev/null || true

@@ -19,9 +19,10 @@ const char* optional(const std::optional<std::string>& text, std::string& storag
 } // namespace
 
 void Win32MessageDialog::show(const std::string& text, const std::string& title) {
-    // Task-modal without an owner: every window of the program waits for the answer.
-    ::MessageBoxA(nullptr, toSystemCodePage(text).c_str(), toSystemCodePage(title).c_str(),
-                  MB_OK | MB_TASKMODAL);
+    // Owned by the window whose button asked, so that the focus goes back to it afterwards;
+    // task-modal, so that every window of the program waits for the answer.
+    ::MessageBoxA(::GetActiveWindow(), toSystemCodePage(text).c_str(),
+                  toSystemCodePage(title).c_str(), MB_OK | MB_TASKMODAL);
 }
 
 void Win32Shell::execute(const ShellExecuteRequest& request) {

@@ -1,7 +1,9 @@
 // Drives the real Pretextor13.exe from outside, as a user would, and checks what it shows.
 // usage: e2e_driver PRETEXTOR_EXE SYSINFO_STUB_EXE [POSE_FOLDER]
-// With a pose folder it stops at each window, writes <name>.ready holding the window's screen
-// rectangle, and goes on once <name>.taken appears (a screenshot is taken meanwhile).
+// The system's dpi must be the one in PRETEXTOR_DPI (96 when unset): the expected geometry is
+// that scale's. With a pose folder it stops at each window, writes <name>.ready holding the
+// window's screen rectangle, and goes on once <name>.taken appears (a screenshot is taken
+// meanwhile).
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
@@ -11,6 +13,7 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -142,12 +145,84 @@ HWND topWindow(const wchar_t* className, const std::string& caption) {
     return ::FindWindowW(className, widen(caption).c_str());
 }
 
+// Where the design's controls land at one scale, in client pixels: twips rounded to pixels.
+struct Geometry {
+    unsigned dpi;
+    SIZE client;
+    RECT calculate, fast, about;
+    RECT list1, list2, list4;
+    POINT aboutOrigin;
+    LONG excuseTop;
+};
+
+constexpr Geometry geometries[] = {
+    {96,
+     {514, 342},
+     {104, 80, 409, 113},
+     {392, 320, 481, 337},
+     {480, 312, 521, 329},
+     {0, 136, 121, 257},
+     {128, 136, 257, 257},
+     {400, 136, 529, 257},
+     {156, 129},
+     280},
+    {144,
+     {771, 513},
+     {156, 120, 614, 170},
+     {588, 480, 722, 506},
+     {720, 468, 782, 494},
+     {0, 204, 182, 386},
+     {192, 204, 386, 386},
+     {600, 204, 794, 386},
+     {234, 194},
+     420},
+    {192,
+     {1028, 684},
+     {208, 160, 818, 226},
+     {784, 640, 962, 674},
+     {960, 624, 1042, 658},
+     {0, 272, 242, 514},
+     {256, 272, 514, 514},
+     {800, 272, 1058, 514},
+     {312, 258},
+     560},
+};
+
+const Geometry& geometryFor(unsigned dpi) {
+    for (const Geometry& geometry : geometries) {
+        if (geometry.dpi == dpi) {
+            return geometry;
+        }
+    }
+    throw Failure("no expected geometry at " + std::to_string(dpi) + " dpi");
+}
+
+// Keys typed as a user types them, to whichever window is active: held in order, let go in
+// reverse.
+void press(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (const WORD key : keys) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        inputs.push_back(input);
+    }
+    for (auto it = keys.end(); it != keys.begin();) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *--it;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 // The four excuse labels, left to right: the static controls on the excuse row.
-std::vector<std::string> excuseWords(HWND main) {
+std::vector<std::string> excuseWords(HWND main, LONG top) {
     std::vector<Child> labels;
     for (const Child& child : childrenOf(main)) {
         if (child.className == "Static" || child.className == "STATIC") {
-            if (child.rect.top == 280) {
+            if (child.rect.top == top) {
                 labels.push_back(child);
             }
         }
@@ -287,6 +362,14 @@ struct Program {
 };
 
 void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& poseFolder) {
+    const wchar_t* wanted = ::_wgetenv(L"PRETEXTOR_DPI");
+    const unsigned dpi = wanted != nullptr ? static_cast<unsigned>(::_wtoi(wanted)) : 96U;
+    const HDC screen = ::GetDC(nullptr);
+    const int systemDpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    expect(systemDpi == static_cast<int>(dpi),
+           "the system runs at " + std::to_string(dpi) + " dpi, is " + std::to_string(systemDpi));
+    const Geometry& at = geometryFor(dpi);
     checkVersionBlock(exe);
     forgetSysInfo();
 
@@ -306,15 +389,16 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
 
     RECT client{};
     ::GetClientRect(main, &client);
-    expect(client.right == 514 && client.bottom == 342,
-           "client area 514x342, is " + describe(client));
+    expect(client.right == at.client.cx && client.bottom == at.client.cy,
+           "client area " + std::to_string(at.client.cx) + "x" + std::to_string(at.client.cy) +
+               ", is " + describe(client));
     const HWND calculate = childWithText(main, "Calculate an Excuse!");
     const HWND fast = childWithText(main, "Fast Refesh");
     const HWND about = childWithText(main, "About");
     for (const auto& [window, expected, name] : {
-             std::tuple{calculate, RECT{104, 80, 409, 113}, "Calculate button"},
-             std::tuple{fast, RECT{392, 320, 481, 337}, "Fast Refesh box"},
-             std::tuple{about, RECT{480, 312, 521, 329}, "About button"},
+             std::tuple{calculate, at.calculate, "Calculate button"},
+             std::tuple{fast, at.fast, "Fast Refesh box"},
+             std::tuple{about, at.about, "About button"},
          }) {
         RECT rect{};
         ::GetWindowRect(window, &rect);
@@ -328,10 +412,11 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
         }
     }
     std::ranges::sort(lists, {}, &RECT::left);
-    expect(lists.size() == 4 && sameRect(lists[0], {0, 136, 121, 257}) &&
-               sameRect(lists[1], {128, 136, 257, 257}) && sameRect(lists[3], {400, 136, 529, 257}),
+    expect(lists.size() == 4 && sameRect(lists[0], at.list1) && sameRect(lists[1], at.list2) &&
+               sameRect(lists[3], at.list4),
            "four word lists side by side");
-    expect(excuseWords(main) == std::vector<std::string>{"Press", "Button", "Press", "Button"},
+    expect(excuseWords(main, at.excuseTop) ==
+               std::vector<std::string>{"Press", "Button", "Press", "Button"},
            "no excuse before the first draw");
     pose(poseFolder, L"main", main);
 
@@ -339,7 +424,7 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
     expect(waitFor([&] { return ::SendMessageW(fast, BM_GETCHECK, 0, 0) == BST_CHECKED; }),
            "Fast Refesh ticks");
     click(calculate);
-    expect(waitFor([&] { return fromTheLists(excuseWords(main)); }),
+    expect(waitFor([&] { return fromTheLists(excuseWords(main, at.excuseTop)); }),
            "a fast draw shows four words from the four lists");
 
     click(fast);
@@ -351,7 +436,8 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
                return ::IsWindowVisible(calculate) && textOf(calculate) == "Need Another Excuse?";
            }),
            "the slow draw ends by itself with \"Need Another Excuse?\"");
-    expect(fromTheLists(excuseWords(main)), "and shows four words from the four lists");
+    expect(fromTheLists(excuseWords(main, at.excuseTop)),
+           "and shows four words from the four lists");
 
     // From the keyboard: Tab to the button, Enter. Hiding the button hands the focus on to
     // "About", where it stays while the bar grows; the button takes it back at the end.
@@ -377,9 +463,10 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
            "About opens");
     POINT origin{0, 0};
     ::ClientToScreen(box, &origin);
-    expect(origin.x == 156 && origin.y == 129, "About's client area starts at 156,129, is " +
-                                                   std::to_string(origin.x) + "," +
-                                                   std::to_string(origin.y));
+    expect(origin.x == at.aboutOrigin.x && origin.y == at.aboutOrigin.y,
+           "About's client area starts at " + std::to_string(at.aboutOrigin.x) + "," +
+               std::to_string(at.aboutOrigin.y) + ", is " + std::to_string(origin.x) + "," +
+               std::to_string(origin.y));
     childWithText(box, "Version 1.3.125");
     expect(true, "About reads \"Version 1.3.125\"");
     pose(poseFolder, L"about", box);
@@ -410,8 +497,18 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
     expect(readWide(tool + L".ran") == L"\"" + tool + L"\"", "with its quoted path alone");
     forgetSysInfo();
 
-    click(childWithText(box, "OK"));
-    expect(waitFor([&] { return !::IsWindowVisible(box); }), "OK closes About");
+    // From the keyboard alone: the message box gives the focus back to About when it goes.
+    ::SetForegroundWindow(box);
+    expect(waitFor([&] { return ::GetForegroundWindow() == box; }), "About is the active window");
+    press({VK_MENU, 'S'});
+    expect(waitFor([&] { return (message = topWindow(L"#32770", "VORN: Pretextor")) != nullptr; }),
+           "Alt+S with no registered tool opens the message box");
+    expect(::GetWindow(message, GW_OWNER) == box, "owned by About");
+    press({VK_RETURN});
+    expect(waitFor([&] { return topWindow(L"#32770", "VORN: Pretextor") == nullptr; }),
+           "Enter dismisses it");
+    press({VK_ESCAPE});
+    expect(waitFor([&] { return !::IsWindowVisible(box); }), "then Esc closes About");
     ::PostMessageW(main, WM_CLOSE, 0, 0);
     expect(::WaitForSingleObject(program.info.hProcess, 10000) == WAIT_OBJECT_0,
            "the close box ends the program");
@@ -427,6 +524,9 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "usage: e2e_driver PRETEXTOR_EXE SYSINFO_STUB_EXE [POSE_FOLDER]\n");
         return 2;
     }
+    // Window rectangles in the system's own pixels, as the program, which knows its scale,
+    // sees them.
+    ::SetProcessDPIAware();
     try {
         run(argv[1], argv[2], argc > 3 ? argv[3] : L"");
     } catch (const std::exception& failure) {

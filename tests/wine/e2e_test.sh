@@ -1,13 +1,28 @@
 #!/usr/bin/env bash
 # Runs the real Pretextor13.exe under Wine on a virtual X display of its own, driven by
-# e2e_driver.exe. With PRETEXTOR_SCREENSHOTS=FOLDER it also saves main-window.png and
-# about-window.png there.
+# e2e_driver.exe, at PRETEXTOR_DPI dots per inch (96 when unset). With
+# PRETEXTOR_SCREENSHOTS=FOLDER it also saves wine-main-window.png and wine-about-window.png there
+# (wine-main-window-144dpi.png... at other scales). PRETEXTOR_FACES=none leaves out the stand-ins
+# for the design's optional faces, as on a Windows machine without them.
 # usage: e2e_test.sh WINEPREFIX DRIVER_EXE PRETEXTOR_EXE SYSINFO_STUB_EXE
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 prefix=$1 driver=$2 program=$3 stub=$4
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export PRETEXTOR_DPI=${PRETEXTOR_DPI:-96}
+# A desktop and a screen that hold both windows at this scale.
+desktop=$((800 * PRETEXTOR_DPI / 96))x$((600 * PRETEXTOR_DPI / 96))
+export XVFB_SCREEN=$((1024 * PRETEXTOR_DPI / 96))x$((768 * PRETEXTOR_DPI / 96))x24
+suffix=
+((PRETEXTOR_DPI == 96)) || suffix=-${PRETEXTOR_DPI}dpi
+faces='"MS Mincho"="IPAMincho"
+"Old English Text MT"="Blankenburg_UNZ1A"'
+if [[ ${PRETEXTOR_FACES:-design} == none ]]; then
+    suffix+=-without-optional-faces
+    faces='"MS Mincho"=-
+"Old English Text MT"=-'
+fi
 
 windowsPath() {
     local path
@@ -17,26 +32,28 @@ windowsPath() {
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-# One Windows desktop with a frame drawn by Wine, whatever the X display has; and the faces the
-# design names, from the fonts this machine has under other names.
-cat >"$scratch/setup.reg" <<'REG'
+# One Windows desktop with a frame drawn by Wine, whatever the X display has; the scale; and the
+# faces the design names, from the fonts this machine has under other names.
+cat >"$scratch/setup.reg" <<REG
 REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer]
 "Desktop"="Default"
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
-"Default"="800x600"
+"Default"="$desktop"
+
+[HKEY_CURRENT_USER\Control Panel\Desktop]
+"LogPixels"=dword:$(printf %08x "$PRETEXTOR_DPI")
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
-"MS Mincho"="IPAMincho"
-"Old English Text MT"="Blankenburg_UNZ1A"
+$faces
 REG
 "$here/../../cmake/wine-run.sh" "$prefix" regedit /S "$(windowsPath "$scratch/setup.reg")"
 # The next Wine server must start on our display, so the one from before has to be gone.
 wineserver -w
 
-export SHOTS=${PRETEXTOR_SCREENSHOTS:-} SCRATCH=$scratch
+export SHOTS=${PRETEXTOR_SCREENSHOTS:-} SCRATCH=$scratch SUFFIX=$suffix
 export DRIVER=$driver PROGRAM=$(windowsPath "$program") STUB=$(windowsPath "$stub")
 "$here/../with-xvfb.sh" bash -c '
     set -uo pipefail
@@ -49,7 +66,7 @@ export DRIVER=$driver PROGRAM=$(windowsPath "$program") STUB=$(windowsPath "$stu
             while [[ ! -s $SCRATCH/$name.ready ]] && kill -0 "$driver" 2>/dev/null; do sleep 0.2; done
             [[ -s $SCRATCH/$name.ready ]] || break
             import -window root -crop "$(head -n1 "$SCRATCH/$name.ready" | tr -d "\r")" +repage \
-                "$SHOTS/wine-$name-window.png"
+                "$SHOTS/wine-$name-window$SUFFIX.png"
             touch "$SCRATCH/$name.taken"
         done
     fi
