@@ -3,6 +3,7 @@
 #include "win32_controls.h"
 
 #include <algorithm>
+#include <cmath>
 
 // The shapes and lines, painted on the window in WM_PAINT.
 namespace platform::win32 {
@@ -22,6 +23,43 @@ RECT unite(const RECT& a, const RECT& b) {
     RECT both{};
     ::UnionRect(&both, &a, &b);
     return both;
+}
+
+// A design pixel in device pixels: lines, outlines and hatching grow with the scale.
+int devicePixels(int designPixels, unsigned dpi) {
+    return std::max(1,
+                    static_cast<int>(std::lround(designPixels * static_cast<double>(dpi) / 96.0)));
+}
+
+// An outline of the given thickness inside the rectangle.
+void outline(HDC dc, const RECT& area, int thickness, COLORREF colour) {
+    const int across = std::min<LONG>(thickness, (area.right - area.left + 1) / 2);
+    const int down = std::min<LONG>(thickness, (area.bottom - area.top + 1) / 2);
+    fill(dc, {area.left, area.top, area.right, area.top + down}, colour);
+    fill(dc, {area.left, area.bottom - down, area.right, area.bottom}, colour);
+    fill(dc, {area.left, area.top, area.left + across, area.bottom}, colour);
+    fill(dc, {area.right - across, area.top, area.right, area.bottom}, colour);
+}
+
+// Lines running downward from left to right, as the system's diagonal hatch draws them at 96 dpi
+// (one pixel in eight), scaled: anchored to the window, so they stay put while the bar grows.
+void hatch(HDC dc, const RECT& area, int thickness, COLORREF colour) {
+    const int spacing = 8 * thickness;
+    const int saved = ::SaveDC(dc);
+    ::IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+    const Unique<HPEN, deleteGdiObject> pen(::CreatePen(PS_SOLID, 1, colour));
+    const Selection selected(dc, pen.get());
+    const LONG height = area.bottom - area.top;
+    // The first line whose top lies at or left of the area's left edge less its height.
+    LONG start = area.left - height;
+    start -= ((start - area.top) % spacing + spacing) % spacing;
+    for (LONG x = start; x < area.right; x += spacing) {
+        for (int offset = 0; offset < thickness; ++offset) {
+            ::MoveToEx(dc, x + offset, area.top, nullptr);
+            ::LineTo(dc, x + offset + height + 1, area.bottom + 1);
+        }
+    }
+    ::RestoreDC(dc, saved);
 }
 
 } // namespace
@@ -64,14 +102,10 @@ void Win32Shape::paint(HDC dc, unsigned dpi) const {
     if (shape.fillStyle == 0) {
         fill(dc, rect, shape.fillColour);
     } else if (shape.fillStyle == 5) {
-        // Lines running downward from left to right, over the back colour.
-        const Brush hatch(::CreateHatchBrush(HS_FDIAGONAL, shape.fillColour));
-        const int mode = ::SetBkMode(dc, TRANSPARENT);
-        ::FillRect(dc, &rect, hatch.get());
-        ::SetBkMode(dc, mode);
+        // Over the back colour.
+        hatch(dc, rect, devicePixels(1, dpi), shape.fillColour);
     }
-    const Brush outline(::CreateSolidBrush(windowText()));
-    ::FrameRect(dc, &rect, outline.get());
+    outline(dc, rect, devicePixels(1, dpi), windowText());
 }
 
 Win32Line::Win32Line(Surface& surface, const ControlDesign& design)
@@ -80,7 +114,7 @@ Win32Line::Win32Line(Surface& surface, const ControlDesign& design)
 RECT Win32Line::area(unsigned dpi) const {
     const POINT from = toPixels(design_.line.from, dpi);
     const POINT to = toPixels(design_.line.to, dpi);
-    const int width = design_.line.widthPixels;
+    const int width = devicePixels(design_.line.widthPixels, dpi);
     return {std::min(from.x, to.x) - width, std::min(from.y, to.y) - width,
             std::max(from.x, to.x) + width, std::max(from.y, to.y) + width};
 }
@@ -100,14 +134,13 @@ void Win32Line::paint(HDC dc, unsigned dpi) const {
     const COLORREF colour = line.colour.value_or(windowText());
     const POINT from = toPixels(line.from, dpi);
     const POINT to = toPixels(line.to, dpi);
+    const int width = devicePixels(line.widthPixels, dpi);
     if (from.y == to.y) {
         // A horizontal line fills whole pixel rows below its y and ends before its last point.
-        fill(dc,
-             {std::min(from.x, to.x), from.y, std::max(from.x, to.x), from.y + line.widthPixels},
-             colour);
+        fill(dc, {std::min(from.x, to.x), from.y, std::max(from.x, to.x), from.y + width}, colour);
         return;
     }
-    const Unique<HPEN, deleteGdiObject> pen(::CreatePen(PS_SOLID, line.widthPixels, colour));
+    const Unique<HPEN, deleteGdiObject> pen(::CreatePen(PS_SOLID, width, colour));
     const Selection selected(dc, pen.get());
     ::MoveToEx(dc, from.x, from.y, nullptr);
     ::LineTo(dc, to.x, to.y);
