@@ -11,6 +11,7 @@ packages=(
     fonts-liberation fonts-ipafont-mincho fonts-blankenburg
     xdg-utils clang-format dpkg-dev desktop-file-utils appstream
     xvfb xauth dbus-daemon dbus-bin at-spi2-core
+    libxcb1-dev openbox xdotool x11-utils
 )
 if [[ ${1:-} == --windows ]]; then
     packages+=(g++-mingw-w64-x86-64-posix wine64 fonts-wine imagemagick)
