@@ -1,27 +1,46 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, the Debian 12 packages that building, running and testing need and that
-# are not installed yet. Run as root; does nothing when everything is there.
-# usage: install-deps.sh [--windows]   (--windows adds the mingw-w64 cross build and Wine)
+# Installs, with apt-get, the Debian 12 packages that are missing, then checks that the commands the
+# build needs are there. Run as root; does nothing when everything is there.
+# usage: install-deps.sh           what building and running the program needs
+#        install-deps.sh --tests   also what every test needs, the Windows build under Wine included
 set -euo pipefail
 
-packages=(
-    build-essential cmake pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
-    libgtest-dev googletest
-    fonts-liberation fonts-ipafont-mincho fonts-blankenburg
-    xdg-utils clang-format dpkg-dev desktop-file-utils appstream
-    xvfb xauth dbus-daemon dbus-bin at-spi2-core
-    libxcb1-dev openbox xdotool x11-utils
+# Each entry: package, then the command that proves it installed ("-" when it brings none).
+run_packages=(
+    build-essential:g++ cmake:cmake pkg-config:pkg-config
+    qt6-base-dev:- qt6-base-dev-tools:- libgl-dev:- libxcb1-dev:-
+    fonts-liberation:- fonts-ipafont-mincho:- fonts-blankenburg:- xdg-utils:xdg-open
 )
-if [[ ${1:-} == --windows ]]; then
-    packages+=(g++-mingw-w64-x86-64-posix wine64 fonts-wine imagemagick)
-fi
+test_packages=(
+    libgtest-dev:- googletest:-
+    clang-format:clang-format dpkg-dev:dpkg-shlibdeps file:file lintian:lintian
+    desktop-file-utils:desktop-file-validate appstream:appstreamcli
+    xvfb:Xvfb xauth:xauth dbus-daemon:dbus-daemon dbus-bin:dbus-run-session at-spi2-core:-
+    # A window manager and a hand on the display, for the window lifecycle test.
+    openbox:openbox xdotool:xdotool x11-utils:xprop
+    # The Windows program: cross compiler, Wine (wine64 alone brings no wine or wineboot
+    # command) and ImageMagick for the screenshots' checks.
+    g++-mingw-w64-x86-64-posix:x86_64-w64-mingw32-g++-posix wine64:- wine:wineboot fonts-wine:-
+    imagemagick:convert
+)
+
+wanted=("${run_packages[@]}")
+case ${1:-} in
+--tests) wanted+=("${test_packages[@]}") ;;
+"") ;;
+*)
+    echo "usage: install-deps.sh [--tests]" >&2
+    exit 2
+    ;;
+esac
+
+installed() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+}
 
 missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
+for entry in "${wanted[@]}"; do
+    installed "${entry%%:*}" || missing+=("${entry%%:*}")
 done
 
 if ((${#missing[@]})); then
@@ -33,3 +52,13 @@ if ((${#missing[@]})); then
     apt-get update
     DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
+
+# A package renamed or a command that moved to a Recommends: say so once, here, rather than in
+# every test that would fail for it.
+for entry in "${wanted[@]}"; do
+    command=${entry#*:}
+    if [[ $command != - ]] && ! command -v "$command" >/dev/null; then
+        echo "install-deps.sh: command '$command' is missing although package '${entry%%:*}' was asked for" >&2
+        exit 1
+    fi
+done

@@ -3,7 +3,7 @@
 # mingw-w64, and runs every test under Wine; exits non-zero on a failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh --windows
+scripts/install-deps.sh --tests
 cmake --preset windows
 cmake --build --preset windows -j"$(nproc)"
 ctest --preset windows -j"$(nproc)"

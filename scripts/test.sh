@@ -3,7 +3,7 @@
 # -compiled with mingw-w64, the Windows program under Wine. Exits non-zero on a failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh --windows
+scripts/install-deps.sh --tests
 cmake --preset release -DPRETEXTOR_BUILD_TESTS=ON
 cmake --build --preset release -j"$(nproc)"
 ctest --preset release -j"$(nproc)"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs into a scratch prefix and builds the Debian package, then checks what they hold
-# against the freedesktop validators and dpkg-deb, without installing anything on the machine.
+# against the freedesktop validators, dpkg-deb and, where it is installed, lintian, without installing
+# anything on the machine.
 # usage: packaging_test.sh BUILD_DIR APP_ID VERSION
 set -euo pipefail
 build=$1 id=$2 version=$3
@@ -14,7 +15,10 @@ appstreamcli validate --no-net --pedantic "$scratch/usr/share/metainfo/$id.metai
 expect_file() {
     [[ -s "$scratch/usr/$1" ]] || { echo "missing from the install: $1" >&2; exit 1; }
 }
-expect_file bin/pretextor
+expect_file games/pretextor
+expect_file share/man/man6/pretextor.6.gz
+expect_file share/doc/pretextor/copyright
+expect_file share/doc/pretextor/changelog.gz
 for size in 16 32 48 64 128 256; do
     expect_file "share/icons/hicolor/${size}x${size}/apps/$id.png"
 done
@@ -25,7 +29,7 @@ grep -qx "Icon=$id" "$scratch/usr/share/applications/$id.desktop"
 deb="$scratch/package/pretextor_${version}_amd64.deb"
 [[ -f "$deb" ]] || { echo "no package $deb" >&2; ls "$scratch/package" >&2; exit 1; }
 contents=$(dpkg-deb -c "$deb")
-for path in ./usr/bin/pretextor "./usr/share/applications/$id.desktop" \
+for path in ./usr/games/pretextor ./usr/share/man/man6/pretextor.6.gz "./usr/share/applications/$id.desktop" \
     "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/32x32/apps/$id.png"; do
     grep -q " $path\$" <<<"$contents" || { echo "package lacks $path" >&2; exit 1; }
 done
@@ -35,4 +39,11 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 fonts-liberation 
     grep -q "$needed" <<<"$depends" || { echo "Depends lacks $needed: $depends" >&2; exit 1; }
 done
 [[ $(dpkg-deb -f "$deb" Version) == "$version" ]]
+[[ $(dpkg-deb -f "$deb" Section) == games ]]
+if command -v lintian >/dev/null; then
+    # Errors and warnings fail; the informational notes (the program's own spellings among them)
+    # do not.
+    findings=$(lintian --fail-on error,warning "$deb" 2>&1) ||
+        { echo "lintian finds fault with the package:" >&2; echo "$findings" >&2; exit 1; }
+fi
 echo "package and metadata OK: $depends"

@@ -8,13 +8,15 @@ set(CPACK_PACKAGE_CONTACT "VORN Software <author@pretextor.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "random four-word technical excuses for the help desk")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# An amusement, installed where Debian keeps them: /usr/games.
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-liberation, fonts-ipafont-mincho, fonts-blankenburg, xdg-utils")
+# Debian wraps the extended description at under 80 columns.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Composes a random four-word technical excuse of the kind a help desk gives out,
- one word from each of four fixed word lists, with a slow progress-bar draw and an
- instant one.")
+    "Composes a random four-word technical excuse of the kind a help desk
+ gives out, one word from each of four fixed word lists, with a slow
+ progress-bar draw and an instant one.")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
