@@ -36,7 +36,7 @@ done
 base=/var/tmp/pretextor-debian12-base.tar
 if [[ ! -s $base ]] || [[ -n $(find "$base" -mtime +7) ]]; then
     echo "fresh-debian.sh: making the Debian 12 base root"
-    mmdebstrap --variant=apt --mode=root bookworm "$base.part" \
+    mmdebstrap --variant=apt --mode=root --format=tar bookworm "$base.part" \
         "deb http://deb.debian.org/debian bookworm main" \
         "deb http://deb.debian.org/debian-security bookworm-security main" \
         "deb http://deb.debian.org/debian bookworm-updates main" >"$base.log" 2>&1 ||
