@@ -22,16 +22,19 @@ done
 (($# == 1)) || { echo "usage: fresh-debian.sh [--in FILE]... [--out DIR] 'COMMAND'" >&2; exit 2; }
 command=$1
 [[ $(id -u) -eq 0 ]] || { echo "fresh-debian.sh: run as root" >&2; exit 2; }
-top=$(git -C "$(dirname "$0")" rev-parse --show-toplevel)
 
 # The tools this script itself needs, on a machine that may be a fresh root too.
-for tool in mmdebstrap:mmdebstrap git:git; do
-    if ! command -v "${tool%%:*}" >/dev/null; then
-        apt-get update -q >/dev/null
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${tool#*:}" \
-            >/dev/null
-    fi
+needed=()
+for tool in mmdebstrap:mmdebstrap git:git mount:mount; do
+    command -v "${tool%%:*}" >/dev/null || needed+=("${tool#*:}")
 done
+if ((${#needed[@]})); then
+    apt-get update -q >/dev/null
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${needed[@]}" \
+        >/dev/null
+fi
+
+top=$(git -C "$(dirname "$0")" rev-parse --show-toplevel)
 
 base=/var/tmp/pretextor-debian12-base.tar
 if [[ ! -s $base ]] || [[ -n $(find "$base" -mtime +7) ]]; then

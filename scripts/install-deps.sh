@@ -49,8 +49,15 @@ if ((${#missing[@]})); then
         echo "These packages are missing; run this as root (or with sudo) to install them." >&2
         exit 1
     fi
-    apt-get update
-    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+    # apt's progress goes to a log; only a failure shows it.
+    log=$(mktemp)
+    if ! { apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y \
+        --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+        tail -n 30 "$log" >&2
+        echo "install-deps.sh: apt-get failed; its whole output is in $log" >&2
+        exit 1
+    fi
+    rm -f "$log"
 fi
 
 # A package renamed or a command that moved to a Recommends: say so once, here, rather than in
