@@ -3,9 +3,11 @@
 
 Writes, into resources/:
   pretextor.ico       program icon: a black disc with three yellow blades (trefoil, no centre dot),
-                      32x32 and 16x16, 16 colours, transparent outside the disc
+                      32x32 and 16x16, 16 colours, transparent outside the disc; and drawn
+                      smooth in true colour at 48x48, 64x64 and 256x256 (that one as PNG)
   about.ico           About picture: a white computer on a cloud under a yellow halo, on blue,
-                      32x32 and 16x16, 16 colours, opaque
+                      32x32 and 16x16, 16 colours, opaque; and the same drawing, smooth, at 48,
+                      64 and 256
   pretextor.svg       the program icon as vector paths
   icons/NxN/pretextor.png
                       16 and 32 copied pixel for pixel from the ICO images; 48 to 256 rendered
@@ -162,6 +164,63 @@ class Canvas:
                     self.px[y][x] = colour
 
 
+class SmoothCanvas:
+    """The pixel canvas's drawing calls, in the 32-pixel design's units, drawn at another size in
+    true colour: each pixel takes the share of a shape that covers it."""
+
+    def __init__(self, size, colour, design=32):
+        self.size = size
+        self.scale = size / design
+        self.sub = 3 if size > 128 else 6
+        rgb = PALETTE[colour]
+        self.px = [[list(rgb) for _ in range(size)] for _ in range(size)]
+
+    def _blend(self, x, y, colour, amount):
+        if amount <= 0.0:
+            return
+        target = self.px[y][x]
+        for i, c in enumerate(PALETTE[colour]):
+            target[i] = target[i] * (1.0 - amount) + c * amount
+
+    def rect(self, x0, y0, x1, y1, colour):
+        # Corners inclusive, as on the pixel canvas: the shape ends at x1 + 1, y1 + 1.
+        left, top = x0 * self.scale, y0 * self.scale
+        right, bottom = (x1 + 1) * self.scale, (y1 + 1) * self.scale
+        for y in range(max(0, int(top)), min(self.size, int(math.ceil(bottom)))):
+            dy = min(bottom, y + 1) - max(top, y)
+            for x in range(max(0, int(left)), min(self.size, int(math.ceil(right)))):
+                dx = min(right, x + 1) - max(left, x)
+                self._blend(x, y, colour, dx * dy)
+
+    def put(self, x, y, colour):
+        self.rect(x, y, x, y, colour)
+
+    def frame(self, x0, y0, x1, y1, colour):
+        self.rect(x0, y0, x1, y0, colour)
+        self.rect(x0, y1, x1, y1, colour)
+        self.rect(x0, y0, x0, y1, colour)
+        self.rect(x1, y0, x1, y1, colour)
+
+    def shape(self, inside, colour, threshold=0.5):
+        n, sub, scale = self.size, self.sub, self.scale
+        for py in range(n):
+            for px in range(n):
+                hits = 0
+                for sy in range(sub):
+                    y = (py + (sy + 0.5) / sub) / scale
+                    for sx in range(sub):
+                        if inside((px + (sx + 0.5) / sub) / scale, y):
+                            hits += 1
+                self._blend(px, py, colour, hits / (sub * sub))
+
+    def underside(self, inside, colour, depth=1.0):
+        """The band of the shape just above its lower edge, depth design pixels high."""
+        self.shape(lambda x, y: inside(x, y) and not inside(x, y + depth), colour)
+
+    def rgba(self):
+        return [[(round(r), round(g), round(b), 255) for r, g, b in row] for row in self.px]
+
+
 def in_blobs(blobs, dy=0.0, shrink=0.0):
     def inside(x, y):
         for cx, cy, rx, ry in blobs:
@@ -178,6 +237,9 @@ def cloud(canvas, blobs, lit_shift, lit_shrink):
     body = in_blobs(blobs)
     canvas.shape(body, SILVER)
     canvas.shape(in_blobs(blobs, -lit_shift, lit_shrink), WHITE)
+    if isinstance(canvas, SmoothCanvas):
+        canvas.underside(body, GREY)
+        return
     n = canvas.size
     mask = [[canvas.px[y][x] in (SILVER, WHITE) for x in range(n)] for y in range(n)]
     for y in range(n):
@@ -194,8 +256,8 @@ def ring(canvas, cx, cy, rx, ry, width, threshold):
     canvas.shape(inside, YELLOW, threshold)
 
 
-def about32():
-    k = Canvas(32, BLUE)
+def about32(k=None):
+    k = k or Canvas(32, BLUE)
     # Round lobes along the bottom and sides so the outline scallops like a cloud's.
     cloud(k, [(4, 23, 4, 4), (6, 27, 4.5, 3.5), (13, 27.5, 5, 3.5), (21, 27.5, 5, 3.5),
               (27.5, 25.5, 4.5, 4), (27, 20.5, 4, 3.5), (15, 21, 10, 4.5)], 1.3, 1.0)
@@ -249,6 +311,48 @@ def about16():
     return k.px
 
 
+def trefoil_smooth(size):
+    """The program icon in true colour: yellow over black by how much of a pixel a blade covers,
+    as opaque as the disc covers it."""
+    c = half = size / 2.0
+    sub = 3 if size > 128 else 6
+    disc = coverage_sub(size, sub, lambda x, y: math.hypot(x - c, y - c) <= DISC_R * half)
+    blade = coverage_sub(size, sub,
+                         lambda x, y: in_blade(x, y, c, BLADE_INNER * half, BLADE_OUTER * half))
+    yellow, black = PALETTE[YELLOW], PALETTE[BLACK]
+    rows = []
+    for py in range(size):
+        row = []
+        for px in range(size):
+            b, a = blade[py][px], disc[py][px]
+            rgb = tuple(round(k * b + j * (1.0 - b)) for k, j in zip(yellow, black))
+            row.append(rgb + (round(255 * a),))
+        rows.append(row)
+    return rows
+
+
+def coverage_sub(size, sub, inside):
+    grid = []
+    for py in range(size):
+        row = []
+        for px in range(size):
+            hits = 0
+            for sy in range(sub):
+                y = py + (sy + 0.5) / sub
+                for sx in range(sub):
+                    if inside(px + (sx + 0.5) / sub, y):
+                        hits += 1
+            row.append(hits / (sub * sub))
+        grid.append(row)
+    return grid
+
+
+def about_smooth(size):
+    k = SmoothCanvas(size, BLUE)
+    about32(k)
+    return k.rgba()
+
+
 # ---------------------------------------------------------------- file formats
 
 def ico_image(pixels, opaque):
@@ -277,13 +381,54 @@ def ico_image(pixels, opaque):
     return header + palette + bytes(xor) + bytes(mask)
 
 
-def write_ico(path, images):
-    blobs = [ico_image(p, o) for p, o in images]
+def ico_image_rgba(rgba):
+    """One true-colour ICO image: BGRA rows bottom-up, then a 1-bit AND mask of the clear pixels."""
+    n = len(rgba)
+    and_row = ((n + 31) // 32) * 4
+    colour, mask = bytearray(), bytearray()
+    for y in reversed(range(n)):
+        row = bytearray(and_row)
+        for x in range(n):
+            r, g, b, a = rgba[y][x]
+            colour += bytes((b, g, r, a))
+            if a == 0:
+                row[x // 8] |= 0x80 >> (x % 8)
+        mask += row
+    header = struct.pack("<IiiHHIIiiII", 40, n, 2 * n, 1, 32, 0, len(colour) + len(mask), 0, 0, 0,
+                         0)
+    return header + bytes(colour) + bytes(mask)
+
+
+def png_bytes(rgba):
+    n = len(rgba)
+    raw = bytearray()
+    for row in rgba:
+        raw.append(0)  # no filter
+        for pixel in row:
+            raw += bytes(pixel)
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(
+            ">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+
+    return (b"\x89PNG\r\n\x1a\n"
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", n, n, 8, 6, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(bytes(raw), 9))
+            + chunk(b"IEND", b""))
+
+
+def write_ico(path, images, smooth=()):
+    """The 16-colour images, then true-colour ones; 256 pixels and up go in as PNG, as Windows
+    expects."""
+    entries = [(len(p), 16, 4, ico_image(p, o)) for p, o in images]
+    for rgba in smooth:
+        n = len(rgba)
+        entries.append((n, 0, 32, png_bytes(rgba) if n >= 256 else ico_image_rgba(rgba)))
+    blobs = [blob for _, _, _, blob in entries]
     out = bytearray(struct.pack("<HHH", 0, 1, len(blobs)))
     offset = 6 + 16 * len(blobs)
-    for (pixels, _), blob in zip(images, blobs):
-        n = len(pixels)
-        out += struct.pack("<BBBBHHII", n % 256, n % 256, 16, 0, 1, 4, len(blob), offset)
+    for n, colours, bits, blob in entries:
+        out += struct.pack("<BBBBHHII", n % 256, n % 256, colours, 0, 1, bits, len(blob), offset)
         offset += len(blob)
     for blob in blobs:
         out += blob
@@ -318,10 +463,12 @@ def main():
     # At 16 pixels the disc is pulled in a little so its edge has no lone pixels sticking out at
     # the four sides, and the blades with it so a black rim still shows.
     icon16 = trefoil(16, soften=True, disc_r=0.92, outer=0.77)
-    write_ico(os.path.join(OUT, "pretextor.ico"), [icon32, icon16])
+    sizes = (48, 64, 256)
+    write_ico(os.path.join(OUT, "pretextor.ico"), [icon32, icon16],
+              [trefoil_smooth(n) for n in sizes])
     solid = lambda px: (px, [[True] * len(px) for _ in px])
     about = [solid(about32()), solid(about16())]
-    write_ico(os.path.join(OUT, "about.ico"), about)
+    write_ico(os.path.join(OUT, "about.ico"), about, [about_smooth(n) for n in sizes])
 
     svg = os.path.join(OUT, "pretextor.svg")
     with open(svg, "w", encoding="utf-8") as f:

@@ -13,10 +13,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -214,6 +216,32 @@ struct Window {
     }
 };
 
+// The side and the number of colours of the icon that a picture box shows (its user data).
+std::pair<LONG, std::size_t> pictureOf(HWND box) {
+    const auto icon = reinterpret_cast<HICON>(::GetWindowLongPtrW(box, GWLP_USERDATA));
+    ICONINFO info{};
+    if (::GetIconInfo(icon, &info) == FALSE) {
+        return {0, 0};
+    }
+    BITMAP bitmap{};
+    ::GetObjectW(info.hbmColor, sizeof(bitmap), &bitmap);
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), bitmap.bmWidth, -bitmap.bmHeight, 1, 32, BI_RGB};
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(bitmap.bmWidth * bitmap.bmHeight));
+    const HDC screen = ::GetDC(nullptr);
+    ::GetDIBits(screen, info.hbmColor, 0, static_cast<UINT>(bitmap.bmHeight), pixels.data(),
+                &format, DIB_RGB_COLORS);
+    ::ReleaseDC(nullptr, screen);
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    for (auto& pixel : pixels) {
+        pixel &= 0xFFFFFFU;
+    }
+    std::ranges::sort(pixels);
+    const auto distinct = std::ranges::unique(pixels);
+    return {bitmap.bmWidth, static_cast<std::size_t>(distinct.begin() - pixels.begin())};
+}
+
 void pumpUntil(const std::function<bool()>& done) {
     const DWORD end = ::GetTickCount() + 10000;
     while (!done() && ::GetTickCount() < end) {
@@ -259,6 +287,12 @@ TEST_F(Win32TextFit, EveryCaptionAndEveryExcuseWordFitsItsControlAtEveryScale) {
         const TEXTMETRICW metrics = ControlContext(main.child("ls1")).metrics();
         EXPECT_NE(metrics.tmPitchAndFamily & (TMPF_TRUETYPE | TMPF_VECTOR), 0) << dpi << " dpi";
         cellHeights[dpi] = metrics.tmHeight;
+        // The About picture drawn for its size, not the 16-colour 32-pixel image stretched.
+        const auto [side, colours] = pictureOf(about.child("picIcon"));
+        EXPECT_EQ(side, static_cast<LONG>(32 * dpi / 96)) << dpi << " dpi";
+        if (dpi > 96) {
+            EXPECT_GT(colours, 16U) << dpi << " dpi";
+        }
         main.expectFits("Command1", first);
         int words = 0;
         for (std::size_t list = 0; list < labels.size(); ++list) {
