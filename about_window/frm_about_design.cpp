@@ -23,7 +23,8 @@ constexpr ControlDesign link(std::string_view name, std::string_view text, platf
             .font = underlined,
             .foreColour = blue,
             .tabIndex = tabIndex,
-            .pointer = platform::MousePointer::UpArrow};
+            .pointer = platform::MousePointer::UpArrow,
+            .link = true};
 }
 
 constexpr ControlDesign text(std::string_view name, std::string_view caption,

@@ -83,6 +83,8 @@ struct ControlDesign {
     Picture picture = Picture::None;
     // For controls whose caption does not name them (list boxes, pictures).
     std::string_view accessibleName;
+    // A label that opens a page or a new mail when clicked: a link to a screen reader.
+    bool link = false;
     // A shape that shows progress: the control whose width is the full scale.
     std::string_view progressFrame;
 };

@@ -1,3 +1,4 @@
+#include "accessibility.h"
 #include "pixels.h"
 #include "platform/twips.h"
 #include "win32_controls.h"
@@ -79,6 +80,7 @@ void Win32Shape::setVisible(bool visible) {
     if (visible != visible_) {
         visible_ = visible;
         surface_.repaint(area(surface_.dpi()));
+        announceProgress(surface_, design_, visible ? EVENT_OBJECT_SHOW : EVENT_OBJECT_HIDE);
     }
 }
 
@@ -87,6 +89,7 @@ void Win32Shape::setWidth(float twips) {
     width_ = twips;
     if (visible_) {
         surface_.repaint(unite(before, area(surface_.dpi())));
+        announceProgress(surface_, design_, EVENT_OBJECT_VALUECHANGE);
     }
 }
 

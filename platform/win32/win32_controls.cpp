@@ -1,5 +1,6 @@
 #include "win32_controls.h"
 
+#include "accessibility.h"
 #include "last_error.h"
 #include "pixels.h"
 #include "text.h"
@@ -18,6 +19,8 @@ std::string windowText(HWND window) {
 
 void setWindowText(HWND window, const std::string& text) {
     check(::SetWindowTextW(window, widen(text).c_str()) != FALSE, "SetWindowText");
+    // The system says nothing of it; a new excuse must still be read out.
+    announceNameChange(window);
 }
 
 std::int16_t Win32CheckBox::value() const {

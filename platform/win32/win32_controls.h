@@ -19,6 +19,7 @@ public:
     virtual ~Surface() = default;
     [[nodiscard]] virtual HWND handle() const = 0;
     [[nodiscard]] virtual unsigned dpi() const = 0;
+    [[nodiscard]] virtual const WindowDesign& design() const = 0;
     virtual void repaint(const RECT& area) = 0;
     // Called before a control hides: a hidden control must not keep the focus.
     virtual void releaseFocus(HWND control) = 0;
@@ -134,10 +135,10 @@ public:
     [[nodiscard]] float width() const override { return width_; }
     void setWidth(float twips) override;
     void paint(HDC dc, unsigned dpi) const override;
-
-private:
+    // Where the shape is drawn, in the window's pixels.
     [[nodiscard]] RECT area(unsigned dpi) const;
 
+private:
     Surface& surface_;
     const ControlDesign& design_;
     bool visible_;

@@ -1,5 +1,6 @@
 #include "win32_window.h"
 
+#include "accessibility.h"
 #include "dpi.h"
 #include "last_error.h"
 #include "platform/guarded.h"
@@ -116,6 +117,7 @@ void Win32Window::build() {
                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                     owner, nullptr, toolkit_.instance_, this));
     check(static_cast<bool>(window_), "CreateWindowEx " + std::string(design_.name));
+    makeAccessible(handle(), design_);
     if (design_.icon != Picture::None) {
         ::SendMessageW(handle(), WM_SETICON, ICON_BIG,
                        reinterpret_cast<LPARAM>(toolkit_.bigIcon_.get()));
@@ -162,6 +164,7 @@ void Win32Window::addChild(const ControlDesign& control, int id) {
     check(child != nullptr, "CreateWindowEx " + std::string(control.name));
     ::SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     children_.push_back({&control, child});
+    makeAccessible(child, control);
 
     std::unique_ptr<Control> made;
     Notified* notified = nullptr;

@@ -29,6 +29,7 @@ public:
 
     [[nodiscard]] HWND handle() const override { return window_.get(); }
     [[nodiscard]] unsigned dpi() const override { return dpi_; }
+    [[nodiscard]] const WindowDesign& design() const override { return design_; }
     void repaint(const RECT& area) override;
     void releaseFocus(HWND control) override;
     void regainFocus(HWND control) override;

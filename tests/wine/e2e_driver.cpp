@@ -4,74 +4,21 @@
 // that scale's. With a pose folder it stops at each window, writes <name>.ready holding the
 // window's screen rectangle, and goes on once <name>.taken appears (a screenshot is taken
 // meanwhile).
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-
+#include "driving.h"
 #include "engine/excuse_engine.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <functional>
+#include <exception>
 #include <initializer_list>
-#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
 
 namespace {
 
-using namespace std::chrono_literals;
-
-struct Failure : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-void expect(bool ok, const std::string& what) {
-    if (!ok) {
-        throw Failure(what);
-    }
-    std::printf("ok   %s\n", what.c_str());
-}
-
-// Polls until the condition holds; the program answers through its own message loop.
-bool waitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit = 10s) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < end) {
-        if (condition()) {
-            return true;
-        }
-        std::this_thread::sleep_for(20ms);
-    }
-    return condition();
-}
-
-std::string narrow(const std::wstring& text) {
-    const int length = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                             nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(length), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
-                          length, nullptr, nullptr);
-    return bytes;
-}
-
-std::wstring widen(const std::string& text) {
-    const int length =
-        ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                          length);
-    return wide;
-}
-
-// Another process's control text: WM_GETTEXT, which the system carries across.
-std::string textOf(HWND window) {
-    std::wstring text(512, L'\0');
-    const auto length =
-        ::SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return narrow(text);
-}
+using namespace driving;
 
 struct Child {
     HWND window;
@@ -313,21 +260,6 @@ bool fileExists(const std::wstring& path) {
     return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::wstring readWide(const std::wstring& path) {
-    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return {};
-    }
-    std::wstring text(1024, L'\0');
-    DWORD read = 0;
-    ::ReadFile(file, text.data(), static_cast<DWORD>(text.size() * sizeof(wchar_t)), &read,
-               nullptr);
-    ::CloseHandle(file);
-    text.resize(read / sizeof(wchar_t));
-    return text;
-}
-
 void pose(const std::wstring& folder, const std::wstring& name, HWND window) {
     if (folder.empty()) {
         return;
@@ -348,19 +280,6 @@ void pose(const std::wstring& folder, const std::wstring& name, HWND window) {
     waitFor([&] { return fileExists(folder + L"\\" + name + L".taken"); }, 30s);
 }
 
-struct Program {
-    PROCESS_INFORMATION info{};
-    ~Program() {
-        if (info.hProcess != nullptr) {
-            if (::WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) {
-                ::TerminateProcess(info.hProcess, 99);
-            }
-            ::CloseHandle(info.hProcess);
-            ::CloseHandle(info.hThread);
-        }
-    }
-};
-
 void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& poseFolder) {
     const wchar_t* wanted = ::_wgetenv(L"PRETEXTOR_DPI");
     const unsigned dpi = wanted != nullptr ? static_cast<unsigned>(::_wtoi(wanted)) : 96U;
@@ -373,13 +292,7 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
     checkVersionBlock(exe);
     forgetSysInfo();
 
-    Program program;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    std::wstring commandLine = L"\"" + exe + L"\"";
-    expect(::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                            nullptr, &startup, &program.info) != FALSE,
-           "Pretextor13.exe starts");
+    const Program program(exe);
     HWND main = nullptr;
     expect(waitFor([&] {
                return (main = topWindow(nullptr, "VORN: Random Pretextor")) != nullptr &&
@@ -510,11 +423,7 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
     press({VK_ESCAPE});
     expect(waitFor([&] { return !::IsWindowVisible(box); }), "then Esc closes About");
     ::PostMessageW(main, WM_CLOSE, 0, 0);
-    expect(::WaitForSingleObject(program.info.hProcess, 10000) == WAIT_OBJECT_0,
-           "the close box ends the program");
-    DWORD status = 1;
-    ::GetExitCodeProcess(program.info.hProcess, &status);
-    expect(status == 0, "with status 0");
+    expect(program.endsCleanly(), "the close box ends the program, with status 0");
 }
 
 } // namespace

@@ -1,0 +1,192 @@
+#include "accessible_object.h"
+
+#include "platform/errors.h"
+
+namespace platform::win32 {
+
+AccessibleObject::AccessibleObject(HWND window) : window_(window) {
+    IAccessible* standard = nullptr;
+    // __uuidof, not IID_IAccessible: the static import library's constant can come out wrong.
+    if (FAILED(::CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                           reinterpret_cast<void**>(&standard)))) {
+        throw RuntimeError(ErrorNumber::ControlFailure, "CreateStdAccessibleObject");
+    }
+    standard_.reset(standard);
+}
+
+LRESULT AccessibleObject::answer(const AccessiblePointer& object, WPARAM wParam) {
+    // LresultFromObject takes its own reference.
+    return ::LresultFromObject(__uuidof(IAccessible), wParam, object.get());
+}
+
+HRESULT AccessibleObject::QueryInterface(REFIID riid, void** object) {
+    if (object == nullptr) {
+        return E_POINTER;
+    }
+    if (riid == __uuidof(IUnknown) || riid == __uuidof(IDispatch) ||
+        riid == __uuidof(IAccessible)) {
+        *object = static_cast<IAccessible*>(this);
+    } else if (riid == __uuidof(IOleWindow)) {
+        *object = static_cast<IOleWindow*>(this);
+    } else {
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    AddRef();
+    return S_OK;
+}
+
+ULONG AccessibleObject::AddRef() {
+    return static_cast<ULONG>(::InterlockedIncrement(&references_));
+}
+
+ULONG AccessibleObject::Release() {
+    const LONG left = ::InterlockedDecrement(&references_);
+    if (left == 0) {
+        delete this;
+    }
+    return static_cast<ULONG>(left);
+}
+
+HRESULT AccessibleObject::GetTypeInfoCount(UINT* count) {
+    if (count == nullptr) {
+        return E_POINTER;
+    }
+    *count = 0;
+    return S_OK;
+}
+
+HRESULT AccessibleObject::GetTypeInfo(UINT /*index*/, LCID /*locale*/, ITypeInfo** info) {
+    if (info != nullptr) {
+        *info = nullptr;
+    }
+    return E_NOTIMPL;
+}
+
+HRESULT AccessibleObject::GetIDsOfNames(REFIID /*riid*/, LPOLESTR* /*names*/, UINT /*count*/,
+                                        LCID /*locale*/, DISPID* /*ids*/) {
+    return E_NOTIMPL;
+}
+
+HRESULT AccessibleObject::Invoke(DISPID /*member*/, REFIID /*riid*/, LCID /*locale*/,
+                                 WORD /*flags*/, DISPPARAMS* /*parameters*/, VARIANT* /*result*/,
+                                 EXCEPINFO* /*exception*/, UINT* /*argumentError*/) {
+    return E_NOTIMPL;
+}
+
+HRESULT AccessibleObject::get_accParent(IDispatch** parent) {
+    return standard_.get()->get_accParent(parent);
+}
+
+HRESULT AccessibleObject::get_accChildCount(LONG* count) {
+    return standard_.get()->get_accChildCount(count);
+}
+
+HRESULT AccessibleObject::get_accChild(VARIANT child, IDispatch** object) {
+    return standard_.get()->get_accChild(child, object);
+}
+
+HRESULT AccessibleObject::get_accName(VARIANT child, BSTR* name) {
+    return standard_.get()->get_accName(child, name);
+}
+
+HRESULT AccessibleObject::get_accValue(VARIANT child, BSTR* value) {
+    return standard_.get()->get_accValue(child, value);
+}
+
+HRESULT AccessibleObject::get_accDescription(VARIANT child, BSTR* description) {
+    return standard_.get()->get_accDescription(child, description);
+}
+
+HRESULT AccessibleObject::get_accRole(VARIANT child, VARIANT* role) {
+    return standard_.get()->get_accRole(child, role);
+}
+
+HRESULT AccessibleObject::get_accState(VARIANT child, VARIANT* state) {
+    return standard_.get()->get_accState(child, state);
+}
+
+HRESULT AccessibleObject::get_accHelp(VARIANT child, BSTR* help) {
+    return standard_.get()->get_accHelp(child, help);
+}
+
+HRESULT AccessibleObject::get_accHelpTopic(BSTR* helpFile, VARIANT child, LONG* topic) {
+    return standard_.get()->get_accHelpTopic(helpFile, child, topic);
+}
+
+HRESULT AccessibleObject::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) {
+    return standard_.get()->get_accKeyboardShortcut(child, shortcut);
+}
+
+HRESULT AccessibleObject::get_accFocus(VARIANT* child) {
+    return standard_.get()->get_accFocus(child);
+}
+
+HRESULT AccessibleObject::get_accSelection(VARIANT* children) {
+    return standard_.get()->get_accSelection(children);
+}
+
+HRESULT AccessibleObject::get_accDefaultAction(VARIANT child, BSTR* action) {
+    return standard_.get()->get_accDefaultAction(child, action);
+}
+
+HRESULT AccessibleObject::accSelect(LONG flags, VARIANT child) {
+    return standard_.get()->accSelect(flags, child);
+}
+
+HRESULT AccessibleObject::accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
+                                      VARIANT child) {
+    return standard_.get()->accLocation(left, top, width, height, child);
+}
+
+HRESULT AccessibleObject::accNavigate(LONG direction, VARIANT start, VARIANT* end) {
+    return standard_.get()->accNavigate(direction, start, end);
+}
+
+HRESULT AccessibleObject::accHitTest(LONG left, LONG top, VARIANT* child) {
+    return standard_.get()->accHitTest(left, top, child);
+}
+
+HRESULT AccessibleObject::accDoDefaultAction(VARIANT child) {
+    return standard_.get()->accDoDefaultAction(child);
+}
+
+HRESULT AccessibleObject::put_accName(VARIANT child, BSTR name) {
+    return standard_.get()->put_accName(child, name);
+}
+
+HRESULT AccessibleObject::put_accValue(VARIANT child, BSTR value) {
+    return standard_.get()->put_accValue(child, value);
+}
+
+HRESULT AccessibleObject::GetWindow(HWND* window) {
+    if (window == nullptr) {
+        return E_POINTER;
+    }
+    *window = window_;
+    return S_OK;
+}
+
+HRESULT AccessibleObject::ContextSensitiveHelp(BOOL /*enterMode*/) {
+    return E_NOTIMPL;
+}
+
+HRESULT giveText(std::wstring_view text, BSTR* out) {
+    if (out == nullptr) {
+        return E_POINTER;
+    }
+    *out = ::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    return *out != nullptr ? S_OK : E_OUTOFMEMORY;
+}
+
+HRESULT giveNumber(LONG number, VARIANT* out) {
+    if (out == nullptr) {
+        return E_POINTER;
+    }
+    ::VariantInit(out);
+    out->vt = VT_I4;
+    out->lVal = number;
+    return S_OK;
+}
+
+} // namespace platform::win32

@@ -1,0 +1,433 @@
+// Reads the real Pretextor13.exe as a screen reader does, from another process: its
+// accessibility tree through oleacc, and the events it raises through a global event hook.
+// usage: accessibility_client PRETEXTOR_EXE SYSINFO_STUB_EXE
+#include "driving.h"
+
+#include <oleacc.h>
+
+#include "about_window/frm_about_design.h"
+#include "engine/excuse_engine.h"
+#include "links/module1.h"
+#include "main_window/form1_design.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <exception>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace driving;
+
+// One COM reference, released at the end of the scope.
+template <typename Interface> class Held {
+public:
+    Held() = default;
+    explicit Held(Interface* object) : object_(object) {}
+    Held(const Held& other) : object_(other.object_) {
+        if (object_ != nullptr) {
+            object_->AddRef();
+        }
+    }
+    Held& operator=(const Held&) = delete;
+    ~Held() {
+        if (object_ != nullptr) {
+            object_->Release();
+        }
+    }
+    Interface* operator->() const { return object_; }
+    Interface* get() const { return object_; }
+    Interface** out() { return &object_; }
+
+private:
+    Interface* object_ = nullptr;
+};
+
+VARIANT childId(LONG id) {
+    VARIANT child{};
+    child.vt = VT_I4;
+    child.lVal = id;
+    return child;
+}
+
+// A text that the object hands over, read and freed.
+template <typename Ask> std::string askText(Ask&& ask) {
+    BSTR text = nullptr;
+    const HRESULT result = ask(&text);
+    std::string taken = SUCCEEDED(result) && text != nullptr ? narrow(text) : std::string();
+    ::SysFreeString(text);
+    return taken;
+}
+
+// One node as a screen reader sees it: an object, or a simple child of one.
+struct Node {
+    Held<IAccessible> object;
+    LONG id = CHILDID_SELF;
+
+    [[nodiscard]] std::string name() const {
+        return askText([&](BSTR* text) { return object->get_accName(childId(id), text); });
+    }
+    [[nodiscard]] std::string value() const {
+        return askText([&](BSTR* text) { return object->get_accValue(childId(id), text); });
+    }
+    [[nodiscard]] std::string defaultAction() const {
+        return askText([&](BSTR* text) { return object->get_accDefaultAction(childId(id), text); });
+    }
+    [[nodiscard]] LONG role() const {
+        VARIANT role{};
+        return SUCCEEDED(object->get_accRole(childId(id), &role)) && role.vt == VT_I4 ? role.lVal
+                                                                                      : -1;
+    }
+    [[nodiscard]] LONG state() const {
+        VARIANT state{};
+        return SUCCEEDED(object->get_accState(childId(id), &state)) && state.vt == VT_I4
+                   ? state.lVal
+                   : -1;
+    }
+    [[nodiscard]] bool invisible() const { return (state() & STATE_SYSTEM_INVISIBLE) != 0; }
+    [[nodiscard]] HRESULT doDefaultAction() const {
+        return object->accDoDefaultAction(childId(id));
+    }
+};
+
+Held<IAccessible> clientObject(HWND window) {
+    Held<IAccessible> object;
+    // __uuidof: with the static import library, IID_IAccessible can come out wrong.
+    const HRESULT result =
+        ::AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                     __uuidof(IAccessible), reinterpret_cast<void**>(object.out()));
+    expect(SUCCEEDED(result) && object.get() != nullptr, "the window hands out an object");
+    return object;
+}
+
+// The window's children, as AccessibleChildren lists them.
+std::vector<Node> children(HWND window) {
+    const Held<IAccessible> parent = clientObject(window);
+    LONG count = 0;
+    parent->get_accChildCount(&count);
+    std::vector<VARIANT> items(static_cast<std::size_t>(count));
+    LONG obtained = 0;
+    ::AccessibleChildren(parent.get(), 0, count, items.data(), &obtained);
+    std::vector<Node> nodes;
+    for (LONG i = 0; i < obtained; ++i) {
+        VARIANT& item = items[static_cast<std::size_t>(i)];
+        if (item.vt == VT_DISPATCH && item.pdispVal != nullptr) {
+            Node node;
+            item.pdispVal->QueryInterface(__uuidof(IAccessible),
+                                          reinterpret_cast<void**>(node.object.out()));
+            if (node.object.get() != nullptr) {
+                nodes.push_back(node);
+            }
+        } else if (item.vt == VT_I4) {
+            nodes.push_back({parent, item.lVal});
+        }
+        ::VariantClear(&item);
+    }
+    return nodes;
+}
+
+Node find(const std::vector<Node>& nodes, const std::string& name, LONG role) {
+    for (const Node& node : nodes) {
+        if (node.name() == name && node.role() == role) {
+            return node;
+        }
+    }
+    std::string present;
+    for (const Node& node : nodes) {
+        present.append(" \"").append(node.name()).append("\"/").append(std::to_string(node.role()));
+    }
+    throw Failure("no node \"" + name + "\" of role " + std::to_string(role) + "; the tree holds" +
+                  present);
+}
+
+HWND windowOf(const Node& node) {
+    HWND window = nullptr;
+    ::WindowFromAccessibleObject(node.object.get(), &window);
+    return window;
+}
+
+// What the global hook heard, in order.
+struct Heard {
+    DWORD event;
+    HWND window;
+    LONG object;
+    LONG child;
+};
+std::vector<Heard> heard;
+
+void CALLBACK listen(HWINEVENTHOOK /*hook*/, DWORD event, HWND window, LONG object, LONG child,
+                     DWORD /*thread*/, DWORD /*time*/) {
+    heard.push_back({event, window, object, child});
+}
+
+std::vector<Heard> heardOf(DWORD event) {
+    std::vector<Heard> found;
+    std::ranges::copy_if(heard, std::back_inserter(found),
+                         [&](const Heard& h) { return h.event == event; });
+    return found;
+}
+
+// The shell's web and mail handlers, replaced by a program that writes down its command line;
+// the prefix's own handlers come back at the end.
+class RecordingShell {
+public:
+    RecordingShell(const std::wstring& stub) {
+        wchar_t temp[MAX_PATH] = {};
+        ::GetTempPathW(MAX_PATH, temp);
+        const std::wstring folder = std::wstring(temp) + L"Pretextor Links";
+        ::CreateDirectoryW(folder.c_str(), nullptr);
+        handler_ = folder + L"\\browser stub.exe";
+        ::CopyFileW(stub.c_str(), handler_.c_str(), FALSE);
+        for (const wchar_t* scheme : {L"http", L"mailto"}) {
+            replace(scheme, L"\"" + handler_ + L"\" \"%1\"");
+        }
+    }
+    RecordingShell(const RecordingShell&) = delete;
+    RecordingShell& operator=(const RecordingShell&) = delete;
+    ~RecordingShell() {
+        for (const auto& [key, value] : saved_) {
+            write(key, value);
+        }
+    }
+
+    void forget() const { ::DeleteFileW(record().c_str()); }
+    // The command line the handler was started with, or "" while it has not run.
+    [[nodiscard]] std::string started() const { return narrow(readWide(record())); }
+
+private:
+    [[nodiscard]] std::wstring record() const { return handler_ + L".ran"; }
+
+    void replace(const std::wstring& scheme, const std::wstring& command) {
+        const std::wstring key = L"SOFTWARE\\Classes\\" + scheme + L"\\shell\\open\\command";
+        std::wstring old(1024, L'\0');
+        DWORD size = static_cast<DWORD>(old.size() * sizeof(wchar_t));
+        if (::RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr,
+                           old.data(), &size) == ERROR_SUCCESS) {
+            old.resize(size / sizeof(wchar_t) - 1);
+            saved_.emplace(key, old);
+        }
+        // A DDE conversation would go to the old handler instead.
+        ::RegDeleteTreeW(HKEY_LOCAL_MACHINE,
+                         (L"SOFTWARE\\Classes\\" + scheme + L"\\shell\\open\\ddeexec").c_str());
+        write(key, command);
+    }
+
+    static void write(const std::wstring& key, const std::wstring& value) {
+        const LSTATUS status =
+            ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, key.c_str(), nullptr, REG_SZ, value.c_str(),
+                              static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+        if (status != ERROR_SUCCESS) {
+            throw Failure("cannot write the registry");
+        }
+    }
+
+    std::wstring handler_;
+    std::map<std::wstring, std::wstring> saved_;
+};
+
+HWND shownWindow(const std::string& caption) {
+    HWND window = nullptr;
+    waitFor([&] {
+        window = ::FindWindowW(nullptr, widen(caption).c_str());
+        return window != nullptr && ::IsWindowVisible(window) != FALSE;
+    });
+    expect(window != nullptr, "\"" + caption + "\" shows");
+    return window;
+}
+
+const platform::ControlDesign& designOf(const platform::WindowDesign& window,
+                                        std::string_view name) {
+    return platform::findControl(window, name);
+}
+
+// Each link by its design, with what a click on it hands to the shell.
+void checkLinks(const std::vector<Node>& tree, const platform::WindowDesign& window,
+                const std::map<std::string_view, std::string>& targets,
+                const RecordingShell& shell) {
+    for (const auto& [name, target] : targets) {
+        const std::string caption(designOf(window, name).text);
+        const Node link = find(tree, caption, ROLE_SYSTEM_LINK);
+        expect(link.defaultAction() == "Jump", std::string(name) + " is a link that jumps");
+        expect((link.state() & STATE_SYSTEM_FOCUSABLE) == 0,
+               std::string(name) + " stays out of the tab order");
+        shell.forget();
+        expect(SUCCEEDED(link.doDefaultAction()), std::string(name) + " takes its action");
+        waitFor([&] { return !shell.started().empty(); });
+        const std::string line = shell.started();
+        expect(line.ends_with("\"" + target + "\""),
+               std::string(name) + " opens " + target + " (the handler got " + line + ")");
+    }
+}
+
+bool fromTheLists(const std::vector<std::string>& words) {
+    const auto& lists = engine::wordLists();
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        if (i >= words.size() ||
+            std::ranges::find(lists[i].words, words[i]) == lists[i].words.end()) {
+            return false;
+        }
+    }
+    return words.size() == lists.size();
+}
+
+// The excuse labels ls1..ls4, found where the design puts them.
+std::vector<HWND> excuseLabels(HWND main) {
+    std::vector<HWND> labels;
+    for (const char* name : {"ls1", "ls2", "ls3", "ls4"}) {
+        const platform::TwipRect& rect = designOf(pretextor::form1Design(), name).rect;
+        POINT centre{(rect.left + rect.width / 2) / 15, (rect.top + rect.height / 2) / 15};
+        labels.push_back(::ChildWindowFromPointEx(main, centre, CWP_SKIPINVISIBLE));
+    }
+    return labels;
+}
+
+void checkNewExcuseIsHeard(HWND main, const Node& calculate) {
+    const std::vector<HWND> labels = excuseLabels(main);
+    heard.clear();
+    expect(SUCCEEDED(calculate.doDefaultAction()), "\"Calculate an Excuse!\" is pressed");
+    std::map<HWND, int> renamed;
+    waitFor([&] {
+        renamed.clear();
+        for (const Heard& h : heardOf(EVENT_OBJECT_NAMECHANGE)) {
+            renamed[h.window] += h.object == OBJID_CLIENT ? 1 : 0;
+        }
+        return std::ranges::all_of(labels, [&](HWND label) { return renamed[label] > 0; });
+    });
+    waitFor([] { return false; }, 300ms); // room for a repeat, should one come
+    std::vector<std::string> words;
+    for (HWND label : labels) {
+        expect(renamed[label] == 1, "the label now reading \"" + textOf(label) +
+                                        "\" tells of it, once (" + std::to_string(renamed[label]) +
+                                        ")");
+        Held<IAccessible> object;
+        VARIANT child{};
+        ::AccessibleObjectFromEvent(label, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                    object.out(), &child);
+        const Node node{object, child.vt == VT_I4 ? child.lVal : CHILDID_SELF};
+        expect(node.name() == textOf(label), "and its object is named \"" + node.name() + "\"");
+        words.push_back(node.name());
+    }
+    expect(fromTheLists(words), "the four names are a new excuse");
+}
+
+void checkSlowDraw(HWND main, const Node& bar, const Node& calculate) {
+    heard.clear();
+    expect(SUCCEEDED(calculate.doDefaultAction()), "a slow draw starts");
+    std::vector<int> values;
+    waitFor([&] { return !bar.invisible(); }, 5s);
+    expect(!bar.invisible(), "the progress bar is in the tree while it is shown");
+    expect(bar.role() == ROLE_SYSTEM_PROGRESSBAR, "with the progress bar role");
+    while (true) {
+        const std::string value = bar.value();
+        // A value read just as the run ended belongs to the hidden bar.
+        if (bar.invisible()) {
+            break;
+        }
+        if (!value.empty() && value.back() == '%') {
+            const int percent = std::stoi(value);
+            if (values.empty() || values.back() != percent) {
+                values.push_back(percent);
+            }
+        }
+    }
+    std::string seen;
+    for (const int value : values) {
+        seen.append(" ").append(std::to_string(value)).append("%");
+    }
+    expect(values.size() >= 3 && std::ranges::is_sorted(values) && values.front() >= 0 &&
+               values.back() <= 100,
+           "its value rises through the draw:" + seen);
+    waitFor([&] { return heardOf(EVENT_OBJECT_HIDE).size() >= 1; });
+    const auto fromTheBar = [&](DWORD event) {
+        return std::ranges::count_if(heardOf(event), [&](const Heard& h) {
+            return h.window == main && h.object == OBJID_CLIENT && h.child == bar.id;
+        });
+    };
+    expect(fromTheBar(EVENT_OBJECT_SHOW) == 1 && fromTheBar(EVENT_OBJECT_HIDE) == 1,
+           "it tells when it appears and when it goes");
+    expect(fromTheBar(EVENT_OBJECT_VALUECHANGE) >= 22,
+           "and its value at each tick (" + std::to_string(fromTheBar(EVENT_OBJECT_VALUECHANGE)) +
+               " changes)");
+}
+
+void run(const std::wstring& exe, const std::wstring& stub) {
+    const RecordingShell shell(stub);
+    const HWINEVENTHOOK hook = ::SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_VALUECHANGE,
+                                                 nullptr, listen, 0, 0, WINEVENT_OUTOFCONTEXT);
+    expect(hook != nullptr, "a global event hook listens");
+
+    const Program program(exe);
+    const platform::WindowDesign& form1 = pretextor::form1Design();
+    const HWND main = shownWindow("VORN: Random Pretextor");
+
+    const std::vector<Node> tree = children(main);
+    for (const platform::ControlDesign& control : form1.controls) {
+        if (control.kind == platform::ControlKind::ListBox) {
+            const Node list = find(tree, std::string(control.accessibleName), ROLE_SYSTEM_LIST);
+            expect(windowOf(list) != nullptr,
+                   std::string(control.name) + " is the list \"" + list.name() + "\"");
+        }
+    }
+    const Node bar =
+        find(tree, std::string(designOf(form1, "Shape1").accessibleName), ROLE_SYSTEM_PROGRESSBAR);
+    expect(bar.invisible(), "the progress bar is there, invisible while idle");
+    const Node calculate = find(tree, "Calculate an Excuse!", ROLE_SYSTEM_PUSHBUTTON);
+    const Node fast = find(tree, "Fast Refesh", ROLE_SYSTEM_CHECKBUTTON);
+
+    expect(fast.defaultAction() == "Check" && SUCCEEDED(fast.doDefaultAction()),
+           "\"Fast Refesh\" is checked through its default action");
+    expect(waitFor([&] { return (fast.state() & STATE_SYSTEM_CHECKED) != 0; }),
+           "and says it is checked");
+    checkNewExcuseIsHeard(main, calculate);
+
+    expect(SUCCEEDED(fast.doDefaultAction()) &&
+               waitFor([&] { return (fast.state() & STATE_SYSTEM_CHECKED) == 0; }),
+           "\"Fast Refesh\" is unchecked again");
+    checkSlowDraw(main, bar, calculate);
+
+    checkLinks(tree, form1, {{"Label2", std::string(pretextor::Module1::StoriesPageUrl)}}, shell);
+
+    expect(SUCCEEDED(find(tree, "About", ROLE_SYSTEM_PUSHBUTTON).doDefaultAction()),
+           "\"About\" is pressed");
+    const HWND about = shownWindow("About VORN: Pretextor");
+    const std::vector<Node> aboutTree = children(about);
+    const platform::WindowDesign& frmAbout = pretextor::frmAboutDesign();
+    find(aboutTree, std::string(designOf(frmAbout, "picIcon").accessibleName), ROLE_SYSTEM_GRAPHIC);
+    expect(true, "the picture is a named graphic");
+    using namespace pretextor::Module1;
+    checkLinks(aboutTree, frmAbout,
+               {{"Label1", std::string(ExcuseBoardPageUrl)},
+                {"Label3", std::string(StoriesPageUrl)},
+                {"Label4", std::string(HomePageUrl)},
+                {"Label5", "mailto:" + std::string(AuthorMailAddress)}},
+               shell);
+
+    ::PostMessageW(about, WM_CLOSE, 0, 0);
+    ::PostMessageW(main, WM_CLOSE, 0, 0);
+    expect(program.endsCleanly(), "the program ends, with status 0");
+    ::UnhookWinEvent(hook);
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: accessibility_client PRETEXTOR_EXE SYSINFO_STUB_EXE\n");
+        return 2;
+    }
+    if (FAILED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
+        return 2;
+    }
+    int status = 0;
+    try {
+        run(argv[1], argv[2]);
+    } catch (const std::exception& failure) {
+        std::printf("FAIL %s\n", failure.what());
+        status = 1;
+    }
+    ::CoUninitialize();
+    return status;
+}
