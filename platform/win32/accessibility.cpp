@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 #include <commctrl.h>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace platform::win32 {
@@ -89,7 +91,17 @@ LONG progressId(const WindowDesign& design, const ControlDesign& shape) {
     return CHILDID_SELF;
 }
 
-class ControlAccessible final : public AccessibleObject {
+// The live window of ours that a window belongs to: a screen reader may hold an object longer
+// than the window lives.
+Win32Window& liveWindow(HWND window) {
+    Win32Window* form = Win32Window::owning(window);
+    if (form == nullptr) {
+        throw RuntimeError(ErrorNumber::ControlFailure, "The window is gone");
+    }
+    return *form;
+}
+
+class ControlAccessible : public AccessibleObject {
 public:
     ControlAccessible(HWND window, const ControlDesign& design)
         : AccessibleObject(window), design_(design) {}
@@ -172,6 +184,10 @@ public:
         return posted != FALSE ? S_OK : E_FAIL;
     }
 
+protected:
+    [[nodiscard]] const ControlDesign& design() const { return design_; }
+    [[nodiscard]] Win32Window& form() const { return liveWindow(window()); }
+
 private:
     [[nodiscard]] const wchar_t* defaultAction() const {
         if (::IsWindowEnabled(window()) == FALSE) {
@@ -191,6 +207,118 @@ private:
     }
 
     const ControlDesign& design_;
+};
+
+// A list box's words as its items, as Windows' own list boxes offer them.
+class ListAccessible final : public ControlAccessible {
+public:
+    using ControlAccessible::ControlAccessible;
+
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
+        if (count == nullptr) {
+            return E_POINTER;
+        }
+        return answering([&] {
+            *count = list().count();
+            return S_OK;
+        });
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
+        if (object == nullptr) {
+            return E_POINTER;
+        }
+        *object = nullptr;
+        return answering([&] { return item(child) ? S_FALSE : E_INVALIDARG; });
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        return answering([&] {
+            const auto index = item(child);
+            return index ? giveText(widen(list().item(*index)), name)
+                         : ControlAccessible::get_accName(child, name);
+        });
+    }
+
+    // The list's value is its selected word, as a screen reader reads it on arrival.
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+        if (!isSelf(child)) {
+            return ControlAccessible::get_accValue(child, value);
+        }
+        return answering([&] {
+            const LRESULT selected = ::SendMessageW(window(), LB_GETCURSEL, 0, 0);
+            if (selected == LB_ERR) {
+                *value = nullptr;
+                return S_FALSE;
+            }
+            return giveText(widen(list().item(static_cast<std::int16_t>(selected))), value);
+        });
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        return answering([&] {
+            return item(child) ? giveNumber(ROLE_SYSTEM_LISTITEM, role)
+                               : ControlAccessible::get_accRole(child, role);
+        });
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        return answering([&] {
+            const auto index = item(child);
+            if (!index) {
+                return ControlAccessible::get_accState(child, state);
+            }
+            LONG flags = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
+            if (::SendMessageW(window(), LB_GETCURSEL, 0, 0) == *index) {
+                flags |=
+                    STATE_SYSTEM_SELECTED | (::GetFocus() == window() ? STATE_SYSTEM_FOCUSED : 0);
+            }
+            RECT area{};
+            RECT client{};
+            ::GetClientRect(window(), &client);
+            if (::SendMessageW(window(), LB_GETITEMRECT, static_cast<WPARAM>(*index),
+                               reinterpret_cast<LPARAM>(&area)) == LB_ERR ||
+                ::IntersectRect(&area, &area, &client) == FALSE) {
+                flags |= STATE_SYSTEM_OFFSCREEN;
+            }
+            return giveNumber(flags, state);
+        });
+    }
+
+    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
+                                          VARIANT child) override {
+        return answering([&] {
+            const auto index = item(child);
+            if (!index) {
+                return ControlAccessible::accLocation(left, top, width, height, child);
+            }
+            if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) {
+                return E_POINTER;
+            }
+            RECT area{};
+            if (::SendMessageW(window(), LB_GETITEMRECT, static_cast<WPARAM>(*index),
+                               reinterpret_cast<LPARAM>(&area)) == LB_ERR) {
+                return E_FAIL;
+            }
+            ::MapWindowPoints(window(), nullptr, reinterpret_cast<POINT*>(&area), 2);
+            *left = area.left;
+            *top = area.top;
+            *width = area.right - area.left;
+            *height = area.bottom - area.top;
+            return S_OK;
+        });
+    }
+
+private:
+    [[nodiscard]] ListBox& list() const { return form().get<ListBox>(design().name); }
+
+    // The item a child id stands for: ids 1 to the item count, the items from the top.
+    [[nodiscard]] std::optional<std::int16_t> item(const VARIANT& child) const {
+        if (child.vt != VT_I4 || child.lVal < 1 || child.lVal > list().count()) {
+            return std::nullopt;
+        }
+        return static_cast<std::int16_t>(child.lVal - 1);
+    }
 };
 
 // The window's client area: its child windows as the system lists them, and the drawn progress
@@ -313,14 +441,7 @@ private:
         return it != design_.controls.end() ? &*it : nullptr;
     }
 
-    // The live window: a screen reader may hold this object longer than the window lives.
-    [[nodiscard]] Win32Window& form() const {
-        Win32Window* form = Win32Window::owning(window());
-        if (form == nullptr) {
-            throw RuntimeError(ErrorNumber::ControlFailure, "The window is gone");
-        }
-        return *form;
-    }
+    [[nodiscard]] Win32Window& form() const { return liveWindow(window()); }
 
     [[nodiscard]] const Win32Shape& drawn(const ControlDesign& shape) const {
         return form().get<Win32Shape>(shape.name);
@@ -368,7 +489,11 @@ void makeAccessible(HWND form, const WindowDesign& design) {
 }
 
 void makeAccessible(HWND control, const ControlDesign& design) {
-    subclass<ControlAccessible>(control, design);
+    if (design.kind == ControlKind::ListBox) {
+        subclass<ListAccessible>(control, design);
+    } else {
+        subclass<ControlAccessible>(control, design);
+    }
 }
 
 void announceNameChange(HWND control) {

@@ -369,6 +369,23 @@ void run(const std::wstring& exe, const std::wstring& stub) {
             const Node list = find(tree, std::string(control.accessibleName), ROLE_SYSTEM_LIST);
             expect(windowOf(list) != nullptr,
                    std::string(control.name) + " is the list \"" + list.name() + "\"");
+            const auto& words =
+                engine::wordLists().at(static_cast<std::size_t>(control.name.back() - '1')).words;
+            LONG count = 0;
+            list.object->get_accChildCount(&count);
+            std::vector<std::string> items;
+            for (LONG id = 1; id <= count; ++id) {
+                const Node item{list.object, id};
+                items.push_back(item.role() == ROLE_SYSTEM_LISTITEM ? item.name() : "?");
+            }
+            const auto offscreen = [&](LONG id) {
+                return (Node{list.object, id}.state() & STATE_SYSTEM_OFFSCREEN) != 0;
+            };
+            // About nine words fit in a list's height: List4's five all show, the others scroll.
+            expect(!offscreen(1) && offscreen(count) == (count > 9),
+                   "the words in view are on screen, those scrolled away are not");
+            expect(std::ranges::equal(items, words),
+                   "with its " + std::to_string(words.size()) + " words as items");
         }
     }
     const Node bar =
