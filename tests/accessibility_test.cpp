@@ -1,8 +1,10 @@
+#include "links/module1.h"
 #include "qt_fixture.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -61,7 +63,7 @@ TEST_F(Accessibility, EveryControlHasARoleAndAName) {
              {"List3", QAccessible::List, "Faults"},
              {"List4", QAccessible::List, "Reports"},
              {"Label1", QAccessible::StaticText, "Random Pretextor"},
-             {"Label2", QAccessible::StaticText, "Visit the Original VORN Website"},
+             {"Label2", QAccessible::Link, "Visit the Original VORN Website"},
              {"ls1", QAccessible::StaticText, "Press"},
              {"ls4", QAccessible::StaticText, "Button"},
              {"Shape1", QAccessible::ProgressBar, "Progress"},
@@ -107,6 +109,32 @@ TEST_F(Accessibility, NamesAndTheProgressValueFollowTheWindow) {
     EXPECT_EQ(last, 5055.0) << "the value stops at the full scale when the bar overruns it";
     EXPECT_TRUE(QTest::qWaitFor([&] { return !button->isHidden(); }, 5000));
     EXPECT_TRUE(progress->state().invisible) << "hidden again when the run is over";
+}
+
+TEST_F(Accessibility, LinksArePressedLikeAClick) {
+    QTest::mouseClick(child<QPushButton>(main, "Command2"), Qt::LeftButton);
+    QWidget* about = topLevel(QStringLiteral("frmAbout"));
+    ASSERT_NE(about, nullptr);
+    const auto aboutTree = tree(about);
+    for (const char* name : {"Label1", "Label3", "Label4", "Label5"}) {
+        EXPECT_EQ(aboutTree.at(name).first, QAccessible::Link) << name;
+        EXPECT_EQ(aboutTree.at(name).second, child<QLabel>(about, name)->text()) << name;
+    }
+    EXPECT_EQ(aboutTree.at("lblDescription").first, QAccessible::StaticText);
+
+    const auto press = [](QWidget* label) {
+        QAccessibleInterface* link = QAccessible::queryAccessibleInterface(label);
+        EXPECT_TRUE(link->state().linked);
+        ASSERT_EQ(link->actionInterface()->actionNames(),
+                  QStringList{QAccessibleActionInterface::pressAction()});
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    };
+    press(child<QWidget>(main, "Label2"));
+    press(child<QWidget>(about, "Label5"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shell.requests.size() == 2; }, 1000));
+    EXPECT_EQ(shell.requests[0].file, pretextor::Module1::StoriesPageUrl);
+    EXPECT_EQ(shell.requests[1].file,
+              "mailto:" + std::string(pretextor::Module1::AuthorMailAddress));
 }
 
 // Qt sends change events only while its accessibility bridge is on, as under a screen reader;

@@ -36,6 +36,38 @@ private:
     }
 };
 
+// Named by its current text, as every label; its press action is a click, delivered from the
+// event loop as a click would be.
+class LinkAccessible final : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(LabelWidget* label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text type) const override {
+        return type == QAccessible::Name ? label()->text() : QAccessibleWidget::text(type);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.linked = true;
+        return state;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            QMetaObject::invokeMethod(
+                label(),
+                [label = label()] {
+                    if (label->clicked) {
+                        label->clicked();
+                    }
+                },
+                Qt::QueuedConnection);
+        }
+    }
+
+private:
+    [[nodiscard]] LabelWidget* label() const { return static_cast<LabelWidget*>(widget()); }
+};
+
 QAccessibleInterface* accessibleFor(const QString& /*className*/, QObject* object) {
     auto* shape = dynamic_cast<ShapeWidget*>(object);
     if (shape != nullptr && shape->progressMaximum() > 0) {
@@ -49,6 +81,11 @@ QAccessibleInterface* accessibleFor(const QString& /*className*/, QObject* objec
 
 void installAccessibility() {
     QAccessible::installFactory(accessibleFor);
+}
+
+void makeLink(LabelWidget* label) {
+    // The cache owns the interface and drops it with the label.
+    QAccessible::registerAccessibleInterface(new LinkAccessible(label));
 }
 
 void notifyProgressChanged(QWidget* shape) {

@@ -1,5 +1,6 @@
 #include "qt_window.h"
 
+#include "accessibility.h"
 #include "convert.h"
 #include "fatal.h"
 #include "qt_controls.h"
@@ -155,6 +156,9 @@ void QtWindow::build() {
                 Qt::AlignTop |
                 (control.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
             label->setAutoFillBackground(true);
+            if (control.link) {
+                makeLink(label);
+            }
             if (control.pointer == MousePointer::UpArrow) {
                 label->setCursor(Qt::UpArrowCursor);
             }
