@@ -22,6 +22,8 @@ public:
 
     [[nodiscard]] Handle get() const { return handle_; }
     explicit operator bool() const { return handle_ != Handle{}; }
+    // Gives the handle up without closing it: it is gone already, or someone else's now.
+    [[nodiscard]] Handle disown() { return std::exchange(handle_, Handle{}); }
     void reset(Handle handle = Handle{}) {
         if (handle_ != Handle{}) {
             release(handle_);

@@ -242,6 +242,13 @@ LRESULT Win32Window::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         // The window's logic decides; it hides the window itself when it unloads.
         invokeGuarded([this] { unload(); });
         return 0;
+    case WM_DESTROY:
+        // Destroyed by someone else (our own destruction no longer reaches this object): the
+        // window is gone, so it is unloaded, and its handle is no longer ours to destroy.
+        invokeGuarded([this] { unload(); });
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        static_cast<void>(window_.disown());
+        return 0;
     case WM_ACTIVATE:
         // Coming back, the focus returns to the control that had it, as in a dialog.
         if (LOWORD(wParam) == WA_INACTIVE) {
@@ -273,7 +280,8 @@ void Win32Window::show() {
     if (!loaded_) {
         return;
     }
-    ::ShowWindow(handle(), SW_SHOW);
+    // A window minimized by some other means than a button of its own comes back.
+    ::ShowWindow(handle(), ::IsIconic(handle()) != FALSE ? SW_RESTORE : SW_SHOW);
     ::SetForegroundWindow(handle());
     ::BringWindowToTop(handle());
     if (!shown_) {
@@ -292,7 +300,9 @@ void Win32Window::unload() {
     }
     // Only hidden: the window may be unloading inside one of its own messages. It is destroyed
     // with this object.
-    ::ShowWindow(handle(), SW_HIDE);
+    if (window_) {
+        ::ShowWindow(handle(), SW_HIDE);
+    }
     toolkit_.windowUnloaded();
 }
 

@@ -1,0 +1,126 @@
+// The About window's life on the real Win32 windows, in this process: minimized, destroyed by
+// other code than its own, and the end of the message loop that follows from it.
+#include "main_window/form1.h"
+#include "platform/doubles/fake_services.h"
+#include "platform/win32/win32_window.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace {
+
+class Win32Lifecycle : public ::testing::Test, protected platform::fake::RecordingServices {
+protected:
+    Win32Lifecycle() {
+        form.start();
+        main = shownWindow(L"VORN: Random Pretextor");
+    }
+
+    // The shown top-level window of this thread with the caption; an unloaded one is hidden.
+    static HWND shownWindow(const std::wstring& caption) {
+        struct Search {
+            const std::wstring& caption;
+            HWND found = nullptr;
+        } search{caption};
+        ::EnumThreadWindows(
+            ::GetCurrentThreadId(),
+            [](HWND window, LPARAM data) {
+                auto& wanted = *reinterpret_cast<Search*>(data);
+                wchar_t text[64] = {};
+                ::GetWindowTextW(window, text, 64);
+                if (::IsWindowVisible(window) != FALSE && wanted.caption == text) {
+                    wanted.found = window;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
+    static HWND about() { return shownWindow(L"About VORN: Pretextor"); }
+
+    // Clicks the button as the mouse would and lets the windows answer.
+    void click(HWND window, const wchar_t* caption) {
+        const HWND button = ::FindWindowExW(window, nullptr, L"Button", caption);
+        ASSERT_NE(button, nullptr) << "no button";
+        ::SendMessageW(button, BM_CLICK, 0, 0);
+        pump();
+    }
+    void pressAbout() { click(main, L"About"); }
+
+    // Dispatches what is queued, as the program's message loop would; a request to end the loop
+    // is kept with its status.
+    void pump() {
+        MSG message{};
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
+            if (message.message == WM_QUIT) {
+                loopEnded = static_cast<int>(message.wParam);
+                return;
+            }
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+    }
+
+    platform::win32::Win32Toolkit toolkit;
+    pretextor::Form1 form{on(toolkit)};
+    HWND main = nullptr;
+    std::optional<int> loopEnded;
+};
+
+TEST_F(Win32Lifecycle, AMinimizedAboutWindowComesBackVisibleAndActive) {
+    ASSERT_NE(main, nullptr);
+    pressAbout();
+    const HWND box = about();
+    ASSERT_NE(box, nullptr);
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(box, GWL_STYLE));
+    EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0U);
+
+    ::ShowWindow(box, SW_MINIMIZE);
+    pump();
+    ASSERT_NE(::IsIconic(box), FALSE);
+    ::SetActiveWindow(main);
+    pressAbout();
+    EXPECT_EQ(about(), box) << "the same window, not a new one";
+    EXPECT_EQ(::IsIconic(box), FALSE);
+    EXPECT_NE(::IsWindowVisible(box), FALSE);
+    EXPECT_EQ(::GetActiveWindow(), box);
+}
+
+TEST_F(Win32Lifecycle, ADestroyedAboutWindowIsUnloadedAndTheLastUnloadEndsTheLoop) {
+    pressAbout();
+    const HWND destroyed = about();
+    ASSERT_NE(destroyed, nullptr);
+    ::DestroyWindow(destroyed);
+    pump();
+    EXPECT_FALSE(loopEnded) << "the main window is still loaded";
+
+    // Unloaded: "About" loads a new window, as after "OK".
+    pressAbout();
+    const HWND box = about();
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(box, destroyed);
+    EXPECT_EQ(::GetActiveWindow(), box);
+
+    click(main, L"Quit");
+    EXPECT_FALSE(loopEnded) << "About is still loaded";
+    ::DestroyWindow(box);
+    pump();
+    EXPECT_EQ(loopEnded, 0);
+}
+
+TEST_F(Win32Lifecycle, ADestroyedMainWindowLeavesAboutWorkingUntilItGoesToo) {
+    pressAbout();
+    const HWND box = about();
+    ASSERT_NE(box, nullptr);
+    ::DestroyWindow(main);
+    pump();
+    EXPECT_FALSE(loopEnded) << "About is still loaded";
+    EXPECT_NE(::IsWindowVisible(box), FALSE);
+    click(box, L"OK");
+    EXPECT_EQ(loopEnded, 0);
+}
+
+} // namespace
