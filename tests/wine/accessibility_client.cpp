@@ -320,11 +320,31 @@ void checkSlowDraw(HWND main, const Node& bar, const Node& calculate) {
     waitFor([&] { return !bar.invisible(); }, 5s);
     expect(!bar.invisible(), "the progress bar is in the tree while it is shown");
     expect(bar.role() == ROLE_SYSTEM_PROGRESSBAR, "with the progress bar role");
+    const platform::TwipRect& drawn = designOf(pretextor::form1Design(), "Shape1").rect;
+    POINT origin{0, 0};
+    ::ClientToScreen(main, &origin);
+    bool placed = false;
     while (true) {
         const std::string value = bar.value();
-        // A value read just as the run ended belongs to the hidden bar.
+        LONG left = 0;
+        LONG top = 0;
+        LONG width = 0;
+        LONG height = 0;
+        bar.object->accLocation(&left, &top, &width, &height, childId(bar.id));
+        VARIANT hit{};
+        if (width > 1) {
+            bar.object->accHitTest(left + width / 2, top + height / 2, &hit);
+        }
+        // What was read just as the run ended belongs to the hidden bar.
         if (bar.invisible()) {
             break;
+        }
+        if (width > 1 && !placed) {
+            placed = true;
+            expect(left == origin.x + drawn.left / 15 && top == origin.y + drawn.top / 15 &&
+                       height == drawn.height / 15,
+                   "it is where it is drawn, " + std::to_string(width) + " pixels wide");
+            expect(hit.vt == VT_I4 && hit.lVal == bar.id, "and a point on it finds it");
         }
         if (!value.empty() && value.back() == '%') {
             const int percent = std::stoi(value);
@@ -333,6 +353,7 @@ void checkSlowDraw(HWND main, const Node& bar, const Node& calculate) {
             }
         }
     }
+    expect(placed, "the bar was seen wide enough to be placed");
     std::string seen;
     for (const int value : values) {
         seen.append(" ").append(std::to_string(value)).append("%");
