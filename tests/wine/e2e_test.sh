@@ -73,5 +73,7 @@ export DRIVER=$driver PROGRAM=$(windowsPath "$program") STUB=$(windowsPath "$stu
     status=0
     wait "$driver" || status=$?
     wineserver -k || true
+    # Gone before the next test starts: a client that meets a dying server fails at once.
+    wineserver -w
     exit "$status"
 '

@@ -13,5 +13,7 @@ wineserver -w
     status=0
     "$@" || status=$?
     wineserver -k || true
+    # Gone before the next test starts: a client that meets a dying server fails at once.
+    wineserver -w
     exit "$status"
 ' run "$here/../../cmake/wine-run.sh" "$prefix" "$@"

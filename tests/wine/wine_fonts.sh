@@ -25,4 +25,4 @@ fi
 WINEPREFIX=$prefix wineserver -w
 export PREFIX=$prefix RUNNER=$here/../../cmake/wine-run.sh
 "$here/../with-xvfb.sh" bash -c 'status=0; "$RUNNER" "$PREFIX" "$@" || status=$?
-    WINEPREFIX=$PREFIX wineserver -k || true; exit "$status"' run "$@"
+    WINEPREFIX=$PREFIX wineserver -k || true; WINEPREFIX=$PREFIX wineserver -w; exit "$status"' run "$@"
