@@ -50,19 +50,7 @@ SUB = 16  # subsamples per pixel side when measuring how much of a pixel a shape
 
 def coverage(size, inside):
     """Fraction of each pixel whose subsamples satisfy inside(x, y); x, y in pixel units, y down."""
-    grid = []
-    for py in range(size):
-        row = []
-        for px in range(size):
-            hits = 0
-            for sy in range(SUB):
-                y = py + (sy + 0.5) / SUB
-                for sx in range(SUB):
-                    if inside(px + (sx + 0.5) / SUB, y):
-                        hits += 1
-            row.append(hits / (SUB * SUB))
-        grid.append(row)
-    return grid
+    return coverage_sub(size, SUB, inside)
 
 
 # ---------------------------------------------------------------- program icon
@@ -332,6 +320,7 @@ def trefoil_smooth(size):
 
 
 def coverage_sub(size, sub, inside):
+    """As coverage, with sub subsamples per pixel side."""
     grid = []
     for py in range(size):
         row = []
