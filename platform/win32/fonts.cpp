@@ -1,36 +1,48 @@
 #include "fonts.h"
 
 #include "last_error.h"
+#include "platform/font_stand_ins.h"
 #include "platform/twips.h"
 #include "text.h"
 
 #include <array>
 #include <cwchar>
+#include <string_view>
+#include <vector>
 
 namespace platform::win32 {
 
 namespace {
 
-// "MS Sans Serif" is a bitmap face with a few sizes: Windows has its scalable twin, made to the
-// same widths. Arial and its metric twin Liberation Sans run about 6 % wider at 8.25 and 18
-// points; the 13.5-point strike is narrower still, and the excuse labels need it: ls3 lies in
-// front of the right of ls2, and "Logic - Subsystem", centred in ls2, clears it only at 80 %.
-constexpr std::array sansSerif{FaceChoice{L"Microsoft Sans Serif", 100}, FaceChoice{L"Arial", 94},
-                               FaceChoice{L"Liberation Sans", 94},
-                               FaceChoice{L"MS Sans Serif", 100}};
-constexpr std::array sansSerifNarrowStrike{
-    FaceChoice{L"Microsoft Sans Serif", 100}, FaceChoice{L"Arial", 80},
-    FaceChoice{L"Liberation Sans", 80}, FaceChoice{L"MS Sans Serif", 100}};
-constexpr float narrowStrikeFrom = 12.5F;
-constexpr float narrowStrikeTo = 16.0F;
-// MS Mincho comes with East Asian language support; the title has room for a plain serif.
-constexpr std::array mincho{FaceChoice{L"MS Mincho", 100}, FaceChoice{L"Times New Roman", 100},
-                            FaceChoice{L"Liberation Serif", 100}};
-// A narrow blackletter that comes with some office suites: a bold serif in its place needs
-// about four fifths of its width to keep the series name on one line.
-constexpr std::array blackletter{FaceChoice{L"Old English Text MT", 100},
-                                 FaceChoice{L"Times New Roman", 78},
-                                 FaceChoice{L"Liberation Serif", 78}};
+// A face to try for a design face, and how wide, in percent, to draw it so that it takes the room
+// the design gave the original.
+struct FaceChoice {
+    std::wstring_view face;
+    int widthPercent;
+};
+
+// The faces tried for a design face, best first; the design's own name is the last resort.
+std::vector<FaceChoice> faceChoices(const FontDesign& design) {
+    if (design.family == "MS Sans Serif") {
+        // Windows has the bitmap face's scalable twin, made to the same widths; Arial and its
+        // metric twin run wider.
+        const int standIn = sansSerifStandInWidth(design);
+        return {{L"Microsoft Sans Serif", 100},
+                {L"Arial", standIn},
+                {L"Liberation Sans", standIn},
+                {L"MS Sans Serif", 100}};
+    }
+    if (design.family == "MS Mincho") {
+        // It comes with East Asian language support; the title has room for a plain serif.
+        return {{L"MS Mincho", 100}, {L"Times New Roman", 100}, {L"Liberation Serif", 100}};
+    }
+    if (design.family == "Old English Text MT") {
+        // A narrow blackletter that comes with some office suites: a bold serif in its place
+        // needs about four fifths of its width to keep the series name on one line.
+        return {{L"Old English Text MT", 100}, {L"Times New Roman", 78}, {L"Liberation Serif", 78}};
+    }
+    return {};
+}
 
 // A sample of every letter, measured to find the width that gives the wanted stretch.
 constexpr std::wstring_view sample = L"abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ";
@@ -105,20 +117,6 @@ Font stretched(HDC dc, LOGFONTW logFont, LONG averageWidth, LONG naturalWidth, i
 }
 
 } // namespace
-
-std::span<const FaceChoice> faceChoices(const FontDesign& design) {
-    if (design.family == "MS Sans Serif") {
-        const bool strike = design.points > narrowStrikeFrom && design.points < narrowStrikeTo;
-        return strike ? std::span<const FaceChoice>(sansSerifNarrowStrike) : sansSerif;
-    }
-    if (design.family == "MS Mincho") {
-        return mincho;
-    }
-    if (design.family == "Old English Text MT") {
-        return blackletter;
-    }
-    return {};
-}
 
 Font createFont(const FontDesign& design, unsigned dpi) {
     const MeasuringContext dc;
