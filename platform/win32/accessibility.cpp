@@ -292,20 +292,12 @@ public:
             if (!index) {
                 return ControlAccessible::accLocation(left, top, width, height, child);
             }
-            if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) {
-                return E_POINTER;
-            }
             RECT area{};
             if (::SendMessageW(window(), LB_GETITEMRECT, static_cast<WPARAM>(*index),
                                reinterpret_cast<LPARAM>(&area)) == LB_ERR) {
                 return E_FAIL;
             }
-            ::MapWindowPoints(window(), nullptr, reinterpret_cast<POINT*>(&area), 2);
-            *left = area.left;
-            *top = area.top;
-            *width = area.right - area.left;
-            *height = area.bottom - area.top;
-            return S_OK;
+            return giveLocation(window(), area, left, top, width, height);
         });
     }
 
@@ -403,16 +395,9 @@ public:
         if (shape == nullptr) {
             return AccessibleObject::accLocation(left, top, width, height, child);
         }
-        if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) {
-            return E_POINTER;
-        }
         return answering([&] {
-            const RECT area = onScreen(*shape);
-            *left = area.left;
-            *top = area.top;
-            *width = area.right - area.left;
-            *height = area.bottom - area.top;
-            return S_OK;
+            return giveLocation(window(), drawn(*shape).area(form().dpi()), left, top, width,
+                                height);
         });
     }
 

@@ -189,4 +189,16 @@ HRESULT giveNumber(LONG number, VARIANT* out) {
     return S_OK;
 }
 
+HRESULT giveLocation(HWND window, RECT area, LONG* left, LONG* top, LONG* width, LONG* height) {
+    if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) {
+        return E_POINTER;
+    }
+    ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
+    *left = area.left;
+    *top = area.top;
+    *width = area.right - area.left;
+    *height = area.bottom - area.top;
+    return S_OK;
+}
+
 } // namespace platform::win32

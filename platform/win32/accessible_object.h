@@ -79,13 +79,9 @@ protected:
     explicit AccessibleObject(HWND window);
 
     [[nodiscard]] HWND window() const { return window_; }
-    [[nodiscard]] IAccessible& standard() const { return *standard_.get(); }
 
     [[nodiscard]] static bool isSelf(const VARIANT& child) {
         return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
-    }
-    [[nodiscard]] static bool isChild(const VARIANT& child, LONG id) {
-        return child.vt == VT_I4 && child.lVal == id;
     }
 
 private:
@@ -108,5 +104,7 @@ template <typename Call> HRESULT answering(Call&& call) noexcept {
 // Hands a text to the caller, who frees it.
 HRESULT giveText(std::wstring_view text, BSTR* out);
 HRESULT giveNumber(LONG number, VARIANT* out);
+// Hands an area in the window's client pixels to the caller, in screen pixels.
+HRESULT giveLocation(HWND window, RECT area, LONG* left, LONG* top, LONG* width, LONG* height);
 
 } // namespace platform::win32
