@@ -306,15 +306,13 @@ Control& QtWindow::control(std::string_view name) {
 QtToolkit::QtToolkit() : destroyWatch_([this](WId id) { return nativeWindowDestroyed(id); }) {
     QCoreApplication::instance()->installNativeEventFilter(&destroyWatch_);
     initPictures();
-    for (const Picture picture : {Picture::ProgramIcon, Picture::AboutPicture}) {
+    for (const Picture picture : {Picture::None, Picture::ProgramIcon, Picture::AboutPicture}) {
         pictures_.emplace(picture, pictureIcon(picture));
     }
 }
 
 const QIcon& QtToolkit::picture(Picture picture) const {
-    static const QIcon none;
-    const auto it = pictures_.find(picture);
-    return it != pictures_.end() ? it->second : none;
+    return pictures_.at(picture);
 }
 
 QtToolkit::~QtToolkit() {
