@@ -57,6 +57,9 @@ HRESULT ControlAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut
     if (!isSelf(child)) {
         return AccessibleObject::get_accKeyboardShortcut(child, shortcut);
     }
+    if (shortcut == nullptr) {
+        return E_POINTER;
+    }
     return answering([&] {
         const wchar_t key = spokenCaption(window()).accessKey;
         if (key == 0) {

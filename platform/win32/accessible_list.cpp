@@ -35,6 +35,9 @@ HRESULT ListAccessible::get_accValue(VARIANT child, BSTR* value) {
     if (!isSelf(child)) {
         return ControlAccessible::get_accValue(child, value);
     }
+    if (value == nullptr) {
+        return E_POINTER;
+    }
     return answering([&] {
         const LRESULT selected = ::SendMessageW(window(), LB_GETCURSEL, 0, 0);
         if (selected == LB_ERR) {

@@ -48,6 +48,11 @@ std::vector<Child> childrenOf(HWND parent) {
     return children;
 }
 
+bool hasChildWithText(HWND parent, const std::string& text) {
+    return std::ranges::any_of(childrenOf(parent),
+                               [&](const Child& child) { return child.text == text; });
+}
+
 HWND childWithText(HWND parent, const std::string& text) {
     for (const Child& child : childrenOf(parent)) {
         if (child.text == text) {
@@ -380,8 +385,7 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
            "About's client area starts at " + std::to_string(at.aboutOrigin.x) + "," +
                std::to_string(at.aboutOrigin.y) + ", is " + std::to_string(origin.x) + "," +
                std::to_string(origin.y));
-    childWithText(box, "Version 1.3.125");
-    expect(true, "About reads \"Version 1.3.125\"");
+    expect(hasChildWithText(box, "Version 1.3.125"), "About reads \"Version 1.3.125\"");
     pose(poseFolder, L"about", box);
 
     const HWND sysInfo = childWithText(box, "&System Info...");
@@ -389,8 +393,8 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
     HWND message = nullptr;
     expect(waitFor([&] { return (message = topWindow(L"#32770", "VORN: Pretextor")) != nullptr; }),
            "without a registered tool a message box opens");
-    childWithText(message, "System Information Is Unavailable At This Time");
-    expect(true, "it says \"System Information Is Unavailable At This Time\"");
+    expect(hasChildWithText(message, "System Information Is Unavailable At This Time"),
+           "it says \"System Information Is Unavailable At This Time\"");
     click(childWithText(message, "OK"));
     expect(waitFor([&] { return topWindow(L"#32770", "VORN: Pretextor") == nullptr; }),
            "OK dismisses it");
