@@ -3,6 +3,7 @@
 #include "accessible_roles.h"
 #include "spoken_caption.h"
 #include "text.h"
+#include "win32_window.h"
 
 #include <cwctype>
 #include <string>
@@ -71,22 +72,26 @@ HRESULT ControlAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut
 }
 
 HRESULT ControlAccessible::get_accDefaultAction(VARIANT child, BSTR* action) {
-    const wchar_t* word = isSelf(child) ? defaultAction() : nullptr;
-    return word != nullptr ? giveText(word, action)
-                           : AccessibleObject::get_accDefaultAction(child, action);
+    return answering([&] {
+        const wchar_t* word = isSelf(child) ? defaultAction() : nullptr;
+        return word != nullptr ? giveText(word, action)
+                               : AccessibleObject::get_accDefaultAction(child, action);
+    });
 }
 
 HRESULT ControlAccessible::accDoDefaultAction(VARIANT child) {
-    if (!isSelf(child) || defaultAction() == nullptr) {
-        return AccessibleObject::accDoDefaultAction(child);
-    }
-    // Posted, as a click arrives: the caller does not wait for what the click does.
-    const BOOL posted = isLink(design_)
-                            ? ::PostMessageW(::GetParent(window()), WM_COMMAND,
-                                             MAKEWPARAM(::GetDlgCtrlID(window()), STN_CLICKED),
-                                             reinterpret_cast<LPARAM>(window()))
-                            : ::PostMessageW(window(), BM_CLICK, 0, 0);
-    return posted != FALSE ? S_OK : E_FAIL;
+    return answering([&] {
+        if (!isSelf(child) || defaultAction() == nullptr) {
+            return AccessibleObject::accDoDefaultAction(child);
+        }
+        // Posted, as a click arrives: the caller does not wait for what the click does.
+        const BOOL posted = isLink(design_)
+                                ? ::PostMessageW(::GetParent(window()), WM_COMMAND,
+                                                 MAKEWPARAM(::GetDlgCtrlID(window()), STN_CLICKED),
+                                                 reinterpret_cast<LPARAM>(window()))
+                                : ::PostMessageW(window(), BM_CLICK, 0, 0);
+        return posted != FALSE ? S_OK : E_FAIL;
+    });
 }
 
 Win32Window& ControlAccessible::form() const {
@@ -94,7 +99,8 @@ Win32Window& ControlAccessible::form() const {
 }
 
 const wchar_t* ControlAccessible::defaultAction() const {
-    if (::IsWindowEnabled(window()) == FALSE) {
+    // Only a control the user could click offers its action.
+    if (!canBeClicked(form().get<Control>(design_.name))) {
         return nullptr;
     }
     switch (design_.kind) {

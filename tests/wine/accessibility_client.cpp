@@ -354,7 +354,7 @@ void checkSlowDraw(HWND main, const Node& bar, const Node& calculate) {
         const RECT area = placeOf(bar);
         const LONG width = area.right - area.left;
         VARIANT hit{};
-        if (width > 1) {
+        if (width > 1 && !placed) {
             bar.object->accHitTest((area.left + area.right) / 2, (area.top + area.bottom) / 2,
                                    &hit);
         }
