@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 // The controls as the windows' logic sees them, whatever toolkit draws them.
 namespace platform {
@@ -19,8 +20,29 @@ public:
 
     [[nodiscard]] virtual bool visible() const = 0;
     virtual void setVisible(bool visible) = 0;
+    // Whether the control, and the window it is on, take the user's input now: not while the
+    // control is disabled or a modal box blocks its window. Drawn controls take none of their own.
+    [[nodiscard]] virtual bool takesInput() const { return true; }
     // Clicks on a control without a handler do nothing.
     virtual void onClick(Handler handler) = 0;
+};
+
+// Whether the user could click the control now: it is shown and takes input. Nothing else may
+// click it either, be it a screen reader's action or an automation tool's message.
+[[nodiscard]] bool canBeClicked(const Control& control);
+
+// A control's click handler, which only a click the user could have made reaches. Clicks queued
+// together (a double press, two BM_CLICKs at once) arrive after the first has hidden the control
+// or opened a modal box; they stop here, for every toolkit alike.
+class ClickHandler {
+public:
+    void set(Handler handler) { handler_ = std::move(handler); }
+    [[nodiscard]] bool empty() const { return !handler_; }
+    // What a click on the control runs now: the handler, or nothing.
+    [[nodiscard]] const Handler& forClickOn(const Control& control) const;
+
+private:
+    Handler handler_;
 };
 
 class CommandButton : public Control {

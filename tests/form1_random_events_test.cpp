@@ -5,17 +5,26 @@
 
 #include <algorithm>
 #include <random>
+#include <tuple>
 
 namespace {
 
 using platform::fake::FakeShape;
 
 // Thousands of user events and ticks in random order; after each, the window must be in one of
-// its two views, with the timer running exactly in the bar view and every run bounded.
+// its two views, with the timer running exactly in the bar view and every run bounded. Clicks
+// also come in pairs, as two queued at once, and while a modal box blocks the window, when they
+// must change nothing.
 TEST_F(Form1Fixture, RandomEventSequencesKeepTheWindowConsistent) {
     const std::vector<std::string> clickable = {
-        "Command1", "Command1", "Command1", "Label1", "Check1", "Label4", "ls1",    "ls2",  "ls3",
-        "ls4",      "List1",    "List2",    "List3",  "List4",  "Shape1", "Shape2", "Line1"};
+        "Command1", "Command1", "Command1", "Label1", "Check1", "Label4", "ls1",
+        "ls2",      "ls3",      "ls4",      "List1",  "List2",  "List3",  "List4",
+        "Shape1",   "Shape2",   "Line1",    "twice",  "twice",  "modal"};
+    const auto state = [&] {
+        return std::tuple{excuse(), barView(), timerRunning(), form.barStep(),
+                          control<platform::fake::FakeCheckBox>("Check1").value()};
+    };
+    bool blocked = false;
     const auto& lists = engine::wordLists();
     std::mt19937 events(20261207);
     platform::MixingRandom numbers;
@@ -32,7 +41,19 @@ TEST_F(Form1Fixture, RandomEventSequencesKeepTheWindowConsistent) {
         std::string event = "tick";
         if (choice < static_cast<int>(clickable.size())) {
             event = clickable[static_cast<std::size_t>(choice)];
-            window->click(event);
+            const auto before = state();
+            if (event == "modal") {
+                blocked = !blocked;
+                window->setBlocked(blocked);
+            } else if (event == "twice") {
+                window->click("Command1");
+                window->click("Command1");
+            } else {
+                window->click(event);
+            }
+            if (blocked) {
+                ASSERT_EQ(state(), before) << event << " behind a modal box changed the window";
+            }
         } else {
             tick();
         }

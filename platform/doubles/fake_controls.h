@@ -13,26 +13,32 @@ class FakeClickable {
 public:
     virtual ~FakeClickable() = default;
     virtual void click() = 0;
+    // As a modal box over the window, or a disabled control, would.
+    virtual void setTakesInput(bool takes) = 0;
 };
 
-// Shared state of every fake control: visibility and the click handler.
+// Shared state of every fake control: visibility, whether it takes input, the click handler.
 template <typename Interface> class FakeControl : public Interface, public FakeClickable {
 public:
     explicit FakeControl(const ControlDesign& design) : visible_(design.visible) {}
 
     [[nodiscard]] bool visible() const override { return visible_; }
     void setVisible(bool visible) override { visible_ = visible; }
-    void onClick(Handler handler) override { click_ = std::move(handler); }
+    [[nodiscard]] bool takesInput() const override { return takesInput_; }
+    void setTakesInput(bool takes) override { takesInput_ = takes; }
+    void onClick(Handler handler) override { click_.set(std::move(handler)); }
 
+    // Delivered as the toolkits deliver one, queued or not: the handler decides.
     void click() override {
-        if (visible_ && click_) {
-            click_();
+        if (const Handler& handler = click_.forClickOn(*this)) {
+            handler();
         }
     }
 
 private:
     bool visible_;
-    Handler click_;
+    bool takesInput_ = true;
+    ClickHandler click_;
 };
 
 class FakeCommandButton final : public FakeControl<CommandButton> {

@@ -87,14 +87,22 @@ void FakeWindow::click(std::string_view name) {
         return;
     }
     auto& target = control(name);
-    if (auto* box = dynamic_cast<FakeCheckBox*>(&target); box != nullptr && box->visible()) {
+    if (auto* box = dynamic_cast<FakeCheckBox*>(&target); box != nullptr && canBeClicked(*box)) {
         box->toggle();
     }
-    if (takesFocus(findControl(design_, name).kind) && target.visible()) {
+    if (takesFocus(findControl(design_, name).kind) && canBeClicked(target)) {
         focused_ = name;
     }
     if (auto* clickable = dynamic_cast<FakeClickable*>(&target)) {
         clickable->click();
+    }
+}
+
+void FakeWindow::setBlocked(bool blocked) {
+    for (auto& [name, control] : controls_) {
+        if (auto* clickable = dynamic_cast<FakeClickable*>(control.get())) {
+            clickable->setTakesInput(!blocked);
+        }
     }
 }
 

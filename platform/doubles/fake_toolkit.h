@@ -30,6 +30,8 @@ public:
     void pressEscape();
     void pressTab();
     void closeBox();
+    // A modal box opens over the window, or goes: its controls take no input meanwhile.
+    void setBlocked(bool blocked);
 
     [[nodiscard]] const WindowDesign& design() const { return design_; }
     [[nodiscard]] bool shown() const { return shown_; }

@@ -1,5 +1,6 @@
 #include "accessibility.h"
 
+#include "qt_controls.h"
 #include "widgets.h"
 
 #include <QAccessible>
@@ -50,9 +51,12 @@ public:
         state.linked = true;
         return state;
     }
-    QStringList actionNames() const override { return {pressAction()}; }
+    // Only a link the user could click offers its action.
+    QStringList actionNames() const override {
+        return clickable() ? QStringList{pressAction()} : QStringList{};
+    }
     void doAction(const QString& action) override {
-        if (action == pressAction()) {
+        if (action == pressAction() && clickable()) {
             QMetaObject::invokeMethod(
                 label(),
                 [label = label()] {
@@ -66,6 +70,7 @@ public:
 
 private:
     [[nodiscard]] LabelWidget* label() const { return static_cast<LabelWidget*>(widget()); }
+    [[nodiscard]] bool clickable() const { return !label()->isHidden() && reachable(*label()); }
 };
 
 QAccessibleInterface* accessibleFor(const QString& /*className*/, QObject* object) {

@@ -5,7 +5,14 @@
 #include "platform/twips.h"
 #include "widgets.h"
 
+#include <QApplication>
+
 namespace platform::qt {
+
+bool reachable(const QWidget& widget) {
+    const QWidget* modal = QApplication::activeModalWidget();
+    return widget.isEnabled() && (modal == nullptr || modal == widget.window());
+}
 
 void FocusReturn::hide(QWidget& widget) {
     QWidget* window = widget.window();

@@ -26,6 +26,9 @@ private:
     QPointer<QWidget> heir_;
 };
 
+// Whether the user can reach the widget: it is enabled, and no modal box blocks its window.
+[[nodiscard]] bool reachable(const QWidget& widget);
+
 // What every Qt-backed control shares: the visible flag of its widget and its click handler.
 template <typename Interface, typename Widget> class QtControl : public Interface {
 public:
@@ -39,15 +42,17 @@ public:
             focus_.hide(*widget_);
         }
     }
-    void onClick(Handler handler) override { click_ = std::move(handler); }
+    // Disabled, or in a window behind an application-modal box.
+    [[nodiscard]] bool takesInput() const override { return reachable(*widget_); }
+    void onClick(Handler handler) override { click_.set(std::move(handler)); }
     [[nodiscard]] Widget* widget() const { return widget_; }
 
 protected:
-    void clicked() const { invokeGuarded(click_); }
+    void clicked() const { invokeGuarded(click_.forClickOn(*this)); }
 
 private:
     QPointer<Widget> widget_;
-    Handler click_;
+    ClickHandler click_;
     FocusReturn focus_;
 };
 

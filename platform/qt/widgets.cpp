@@ -87,14 +87,16 @@ void ShapeWidget::paintEvent(QPaintEvent* /*event*/) {
     default:
         break;
     }
-    painter.setPen(QPen(palette().color(foregroundRole()), 1));
+    // Outlines and lines in the window-text colour, as Windows draws them; the form's
+    // foreground role is the button face's.
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(area.adjusted(0, 0, -1, -1));
 }
 
 LineWidget::LineWidget(QWidget* parent, const LineDesign& line, QPoint from, QPoint to)
-    : QWidget(parent), colour_(line.colour ? toQColor(*line.colour)
-                                           : parent->palette().color(parent->foregroundRole())),
+    : QWidget(parent),
+      colour_(line.colour ? toQColor(*line.colour) : parent->palette().color(QPalette::WindowText)),
       penWidth_(line.widthPixels) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     // A line ends before its last point, as on Windows.

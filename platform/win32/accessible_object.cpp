@@ -74,59 +74,102 @@ HRESULT AccessibleObject::Invoke(DISPID /*member*/, REFIID /*riid*/, LCID /*loca
     return E_NOTIMPL;
 }
 
+// The standard object may write through a null out-pointer; ours refuses one first.
 HRESULT AccessibleObject::get_accParent(IDispatch** parent) {
+    if (parent == nullptr) {
+        return E_POINTER;
+    }
     return standard_.get()->get_accParent(parent);
 }
 
 HRESULT AccessibleObject::get_accChildCount(LONG* count) {
+    if (count == nullptr) {
+        return E_POINTER;
+    }
     return standard_.get()->get_accChildCount(count);
 }
 
 HRESULT AccessibleObject::get_accChild(VARIANT child, IDispatch** object) {
+    if (object == nullptr) {
+        return E_POINTER;
+    }
     return standard_.get()->get_accChild(child, object);
 }
 
 HRESULT AccessibleObject::get_accName(VARIANT child, BSTR* name) {
+    if (name == nullptr) {
+        return E_POINTER;
+    }
     return standard_.get()->get_accName(child, name);
 }
 
 HRESULT AccessibleObject::get_accValue(VARIANT child, BSTR* value) {
+    if (value == nullptr) {
+        return E_POINTER;
+    }
     return standard_.get()->get_accValue(child, value);
 }
 
 HRESULT AccessibleObject::get_accDescription(VARIANT child, BSTR* description) {
+    if (description == nullptr) {
+        return E_POINTER;
+    }
     return standard_.get()->get_accDescription(child, description);
 }
 
 HRESULT AccessibleObject::get_accRole(VARIANT child, VARIANT* role) {
+    if (role == nullptr) {
+        return E_POINTER;
+    }
     return standard_.get()->get_accRole(child, role);
 }
 
 HRESULT AccessibleObject::get_accState(VARIANT child, VARIANT* state) {
+    if (state == nullptr) {
+        return E_POINTER;
+    }
     return standard_.get()->get_accState(child, state);
 }
 
 HRESULT AccessibleObject::get_accHelp(VARIANT child, BSTR* help) {
+    if (help == nullptr) {
+        return E_POINTER;
+    }
     return standard_.get()->get_accHelp(child, help);
 }
 
 HRESULT AccessibleObject::get_accHelpTopic(BSTR* helpFile, VARIANT child, LONG* topic) {
+    if (helpFile == nullptr || topic == nullptr) {
+        return E_POINTER;
+    }
     return standard_.get()->get_accHelpTopic(helpFile, child, topic);
 }
 
 HRESULT AccessibleObject::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) {
+    if (shortcut == nullptr) {
+        return E_POINTER;
+    }
     return standard_.get()->get_accKeyboardShortcut(child, shortcut);
 }
 
 HRESULT AccessibleObject::get_accFocus(VARIANT* child) {
+    if (child == nullptr) {
+        return E_POINTER;
+    }
     return standard_.get()->get_accFocus(child);
 }
 
 HRESULT AccessibleObject::get_accSelection(VARIANT* children) {
+    if (children == nullptr) {
+        return E_POINTER;
+    }
     return standard_.get()->get_accSelection(children);
 }
 
 HRESULT AccessibleObject::get_accDefaultAction(VARIANT child, BSTR* action) {
+    if (action == nullptr) {
+        return E_POINTER;
+    }
     return standard_.get()->get_accDefaultAction(child, action);
 }
 
@@ -136,14 +179,23 @@ HRESULT AccessibleObject::accSelect(LONG flags, VARIANT child) {
 
 HRESULT AccessibleObject::accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
                                       VARIANT child) {
+    if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) {
+        return E_POINTER;
+    }
     return standard_.get()->accLocation(left, top, width, height, child);
 }
 
 HRESULT AccessibleObject::accNavigate(LONG direction, VARIANT start, VARIANT* end) {
+    if (end == nullptr) {
+        return E_POINTER;
+    }
     return standard_.get()->accNavigate(direction, start, end);
 }
 
 HRESULT AccessibleObject::accHitTest(LONG left, LONG top, VARIANT* child) {
+    if (child == nullptr) {
+        return E_POINTER;
+    }
     return standard_.get()->accHitTest(left, top, child);
 }
 

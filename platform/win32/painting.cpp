@@ -1,4 +1,4 @@
-#include "accessibility.h"
+#include "accessible_events.h"
 #include "pixels.h"
 #include "platform/twips.h"
 #include "win32_controls.h"

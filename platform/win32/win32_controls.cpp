@@ -1,6 +1,6 @@
 #include "win32_controls.h"
 
-#include "accessibility.h"
+#include "accessible_events.h"
 #include "last_error.h"
 #include "pixels.h"
 #include "text.h"

@@ -67,10 +67,15 @@ public:
             surface_.regainFocus(window_);
         }
     }
-    void onClick(Handler handler) override { click_ = std::move(handler); }
+    // Disabled itself, or on a window that a modal box has disabled.
+    [[nodiscard]] bool takesInput() const override {
+        return ::IsWindowEnabled(window_) != FALSE &&
+               ::IsWindowEnabled(::GetAncestor(window_, GA_ROOT)) != FALSE;
+    }
+    void onClick(Handler handler) override { click_.set(std::move(handler)); }
     void notify(WORD code) override {
         if (code == clickCode_) {
-            invokeGuarded(click_);
+            invokeGuarded(click_.forClickOn(*this));
         }
     }
     [[nodiscard]] HWND window() const { return window_; }
@@ -79,7 +84,7 @@ private:
     Surface& surface_;
     HWND window_;
     WORD clickCode_;
-    Handler click_;
+    ClickHandler click_;
 };
 
 class Win32CommandButton final : public Windowed<CommandButton> {

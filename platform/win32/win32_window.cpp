@@ -1,6 +1,7 @@
 #include "win32_window.h"
 
-#include "accessibility.h"
+#include "accessible_hook.h"
+#include "child_windows.h"
 #include "dpi.h"
 #include "last_error.h"
 #include "platform/guarded.h"
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace platform::win32 {
@@ -42,41 +44,6 @@ WNDCLASSEXW formClassFor(HINSTANCE instance, WNDPROC procedure, HICON big, HICON
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = formClass;
     return windowClass;
-}
-
-struct ChildKind {
-    const wchar_t* className;
-    DWORD style;
-    DWORD exStyle;
-};
-
-ChildKind childKind(const ControlDesign& control) {
-    // Every focusable control is a group of its own: arrow keys stay inside it.
-    const DWORD focusable = WS_TABSTOP | WS_GROUP;
-    switch (control.kind) {
-    case ControlKind::CommandButton:
-        return {L"BUTTON",
-                focusable |
-                    static_cast<DWORD>(control.defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
-                0};
-    case ControlKind::CheckBox:
-        return {L"BUTTON", focusable | BS_AUTOCHECKBOX, 0};
-    case ControlKind::Label:
-        return {L"STATIC",
-                static_cast<DWORD>(control.alignment == Alignment::Centre ? SS_CENTER : SS_LEFT),
-                0};
-    case ControlKind::ListBox:
-        // In the order the items were added, at exactly the designed height.
-        return {L"LISTBOX", focusable | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL,
-                WS_EX_CLIENTEDGE};
-    case ControlKind::PictureBox:
-        return {pictureBoxClass, focusable, WS_EX_CLIENTEDGE};
-    case ControlKind::Shape:
-    case ControlKind::Line:
-    case ControlKind::Timer:
-        break;
-    }
-    return {nullptr, 0, 0};
 }
 
 } // namespace
@@ -155,11 +122,14 @@ void Win32Window::addChild(const ControlDesign& control, int id) {
         controls_.emplace(control.name, std::move(line));
         return;
     }
-    const ChildKind kind = childKind(control);
+    const std::optional<ChildKind> kind = childKind(control);
+    if (!kind) {
+        return;
+    }
     const DWORD style =
-        WS_CHILD | WS_CLIPSIBLINGS | kind.style | (control.visible ? WS_VISIBLE : 0U);
+        WS_CHILD | WS_CLIPSIBLINGS | kind->style | (control.visible ? WS_VISIBLE : 0U);
     const HWND child = ::CreateWindowExW(
-        kind.exStyle, kind.className, widen(control.text).c_str(), style, 0, 0, 0, 0, handle(),
+        kind->exStyle, kind->className, widen(control.text).c_str(), style, 0, 0, 0, 0, handle(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), toolkit_.instance_, nullptr);
     check(child != nullptr, "CreateWindowEx " + std::string(control.name));
     ::SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -12,10 +12,13 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <exception>
 #include <map>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -129,11 +132,18 @@ std::vector<Node> children(HWND window) {
     return nodes;
 }
 
-Node find(const std::vector<Node>& nodes, const std::string& name, LONG role) {
+std::optional<Node> lookup(const std::vector<Node>& nodes, const std::string& name, LONG role) {
     for (const Node& node : nodes) {
         if (node.name() == name && node.role() == role) {
             return node;
         }
+    }
+    return std::nullopt;
+}
+
+Node find(const std::vector<Node>& nodes, const std::string& name, LONG role) {
+    if (auto node = lookup(nodes, name, role)) {
+        return *node;
     }
     std::string present;
     for (const Node& node : nodes) {
@@ -313,27 +323,40 @@ void checkNewExcuseIsHeard(HWND main, const Node& calculate) {
     expect(fromTheLists(words), "the four names are a new excuse");
 }
 
+// Where the bar is, as a screen reader asks for it.
+RECT placeOf(const Node& node) {
+    LONG left = 0;
+    LONG top = 0;
+    LONG width = 0;
+    LONG height = 0;
+    node.object->accLocation(&left, &top, &width, &height, childId(node.id));
+    return {left, top, left + width, top + height};
+}
+
 void checkSlowDraw(HWND main, const Node& bar, const Node& calculate) {
     heard.clear();
     expect(SUCCEEDED(calculate.doDefaultAction()), "a slow draw starts");
-    std::vector<int> values;
     waitFor([&] { return !bar.invisible(); }, 5s);
     expect(!bar.invisible(), "the progress bar is in the tree while it is shown");
     expect(bar.role() == ROLE_SYSTEM_PROGRESSBAR, "with the progress bar role");
-    const platform::TwipRect& drawn = designOf(pretextor::form1Design(), "Shape1").rect;
+    const platform::WindowDesign& form1 = pretextor::form1Design();
+    const platform::TwipRect& drawn = designOf(form1, "Shape1").rect;
+    const LONG frame = designOf(form1, designOf(form1, "Shape1").progressFrame).rect.width / 15;
     POINT origin{0, 0};
     ::ClientToScreen(main, &origin);
     bool placed = false;
+    // Each value read with the bar's width at that moment; a tick between the two reads of the
+    // width spoils the pair.
+    std::vector<std::pair<int, LONG>> values;
     while (true) {
+        const RECT before = placeOf(bar);
         const std::string value = bar.value();
-        LONG left = 0;
-        LONG top = 0;
-        LONG width = 0;
-        LONG height = 0;
-        bar.object->accLocation(&left, &top, &width, &height, childId(bar.id));
+        const RECT area = placeOf(bar);
+        const LONG width = area.right - area.left;
         VARIANT hit{};
-        if (width > 1) {
-            bar.object->accHitTest(left + width / 2, top + height / 2, &hit);
+        if (width > 1 && !placed) {
+            bar.object->accHitTest((area.left + area.right) / 2, (area.top + area.bottom) / 2,
+                                   &hit);
         }
         // What was read just as the run ended belongs to the hidden bar.
         if (bar.invisible()) {
@@ -341,26 +364,36 @@ void checkSlowDraw(HWND main, const Node& bar, const Node& calculate) {
         }
         if (width > 1 && !placed) {
             placed = true;
-            expect(left == origin.x + drawn.left / 15 && top == origin.y + drawn.top / 15 &&
-                       height == drawn.height / 15,
+            expect(area.left == origin.x + drawn.left / 15 &&
+                       area.top == origin.y + drawn.top / 15 &&
+                       area.bottom - area.top == drawn.height / 15,
                    "it is where it is drawn, " + std::to_string(width) + " pixels wide");
             expect(hit.vt == VT_I4 && hit.lVal == bar.id, "and a point on it finds it");
         }
-        if (!value.empty() && value.back() == '%') {
-            const int percent = std::stoi(value);
-            if (values.empty() || values.back() != percent) {
-                values.push_back(percent);
-            }
+        if (!value.empty() && value.back() == '%' && before.right == area.right &&
+            (values.empty() || values.back().first != std::stoi(value))) {
+            values.emplace_back(std::stoi(value), width);
         }
     }
     expect(placed, "the bar was seen wide enough to be placed");
     std::string seen;
-    for (const int value : values) {
-        seen.append(" ").append(std::to_string(value)).append("%");
+    for (const auto& [percent, width] : values) {
+        seen.append(" ")
+            .append(std::to_string(percent))
+            .append("% at ")
+            .append(std::to_string(width));
     }
-    expect(values.size() >= 3 && std::ranges::is_sorted(values) && values.front() >= 0 &&
-               values.back() <= 100,
-           "its value rises through the draw:" + seen);
+    expect(values.size() >= 3 && std::ranges::is_sorted(values),
+           "its value rises through the draw (frame " + std::to_string(frame) + "):" + seen);
+    // The covered share of the frame, to a pixel's rounding; full only once the bar overruns it.
+    expect(std::ranges::all_of(values,
+                               [&](const auto& read) {
+                                   const auto [percent, width] = read;
+                                   const double share = 100.0 * std::min(width, frame) / frame;
+                                   return std::abs(percent - share) <= 100.0 / frame + 0.5 &&
+                                          (percent == 100) == (width >= frame);
+                               }),
+           "each value is the share of the frame the bar covers");
     waitFor([&] { return heardOf(EVENT_OBJECT_HIDE).size() >= 1; });
     const auto fromTheBar = [&](DWORD event) {
         return std::ranges::count_if(heardOf(event), [&](const Heard& h) {
@@ -433,8 +466,9 @@ void run(const std::wstring& exe, const std::wstring& stub) {
     const HWND about = shownWindow("About VORN: Pretextor");
     const std::vector<Node> aboutTree = children(about);
     const platform::WindowDesign& frmAbout = pretextor::frmAboutDesign();
-    find(aboutTree, std::string(designOf(frmAbout, "picIcon").accessibleName), ROLE_SYSTEM_GRAPHIC);
-    expect(true, "the picture is a named graphic");
+    const std::string pictureName(designOf(frmAbout, "picIcon").accessibleName);
+    expect(lookup(aboutTree, pictureName, ROLE_SYSTEM_GRAPHIC).has_value(),
+           "the picture is a graphic named \"" + pictureName + "\"");
     using namespace pretextor::Module1;
     checkLinks(aboutTree, frmAbout,
                {{"Label1", std::string(ExcuseBoardPageUrl)},

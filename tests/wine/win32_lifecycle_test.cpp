@@ -2,12 +2,16 @@
 // other code than its own, and the end of the message loop that follows from it.
 #include "main_window/form1.h"
 #include "platform/doubles/fake_services.h"
+#include "platform/win32/text.h"
 #include "platform/win32/win32_window.h"
 
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -121,6 +125,44 @@ TEST_F(Win32Lifecycle, ADestroyedMainWindowLeavesAboutWorkingUntilItGoesToo) {
     EXPECT_NE(::IsWindowVisible(box), FALSE);
     click(box, L"OK");
     EXPECT_EQ(loopEnded, 0);
+}
+
+TEST_F(Win32Lifecycle, AccessibleObjectsRefuseNullOutPointers) {
+    ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    std::vector<HWND> windows{main};
+    ::EnumChildWindows(
+        main,
+        [](HWND child, LPARAM list) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    for (const HWND window : windows) {
+        IAccessible* object = nullptr;
+        ASSERT_TRUE(SUCCEEDED(::AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                                           __uuidof(IAccessible),
+                                                           reinterpret_cast<void**>(&object))));
+        wchar_t text[64] = {};
+        ::GetWindowTextW(window, text, 64);
+        const std::pair<const char*, HRESULT> answers[] = {
+            {"name", object->get_accName(self, nullptr)},
+            {"value", object->get_accValue(self, nullptr)},
+            {"role", object->get_accRole(self, nullptr)},
+            {"state", object->get_accState(self, nullptr)},
+            {"shortcut", object->get_accKeyboardShortcut(self, nullptr)},
+            {"default action", object->get_accDefaultAction(self, nullptr)},
+            {"child count", object->get_accChildCount(nullptr)},
+        };
+        for (const auto& [asked, answer] : answers) {
+            EXPECT_EQ(answer, E_POINTER)
+                << asked << " of \"" << platform::win32::narrow(text) << "\"";
+        }
+        object->Release();
+    }
+    ::CoUninitialize();
 }
 
 } // namespace

@@ -1,0 +1,64 @@
+#include "accessible_roles.h"
+
+#include "child_windows.h"
+#include "platform/errors.h"
+#include "win32_window.h"
+
+#include <algorithm>
+
+namespace platform::win32 {
+
+bool isProgress(const ControlDesign& control) {
+    return control.kind == ControlKind::Shape && !control.progressFrame.empty();
+}
+
+bool isLink(const ControlDesign& control) {
+    return control.kind == ControlKind::Label && control.link;
+}
+
+LONG roleOf(const ControlDesign& control) {
+    switch (control.kind) {
+    case ControlKind::CommandButton:
+        return ROLE_SYSTEM_PUSHBUTTON;
+    case ControlKind::CheckBox:
+        return ROLE_SYSTEM_CHECKBUTTON;
+    case ControlKind::Label:
+        return control.link ? ROLE_SYSTEM_LINK : ROLE_SYSTEM_STATICTEXT;
+    case ControlKind::ListBox:
+        return ROLE_SYSTEM_LIST;
+    case ControlKind::PictureBox:
+        return ROLE_SYSTEM_GRAPHIC;
+    case ControlKind::Shape:
+        return isProgress(control) ? ROLE_SYSTEM_PROGRESSBAR : ROLE_SYSTEM_GRAPHIC;
+    case ControlKind::Line:
+        return ROLE_SYSTEM_SEPARATOR;
+    case ControlKind::Timer:
+        break;
+    }
+    return ROLE_SYSTEM_CLIENT;
+}
+
+LONG childWindowCount(const WindowDesign& design) {
+    return static_cast<LONG>(std::ranges::count_if(design.controls, isChildWindow));
+}
+
+LONG progressId(const WindowDesign& design, const ControlDesign& shape) {
+    LONG id = childWindowCount(design);
+    for (const ControlDesign& control : design.controls) {
+        id += isProgress(control) ? 1 : 0;
+        if (&control == &shape) {
+            return id;
+        }
+    }
+    return CHILDID_SELF;
+}
+
+Win32Window& liveWindow(HWND window) {
+    Win32Window* form = Win32Window::owning(window);
+    if (form == nullptr) {
+        throw RuntimeError(ErrorNumber::ControlFailure, "The window is gone");
+    }
+    return *form;
+}
+
+} // namespace platform::win32

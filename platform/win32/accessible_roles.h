@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/design.h"
+#include "windows_headers.h"
+
+#include <oleacc.h>
+
+// What the design tells a screen reader about a control: its role, and where the form lists it.
+namespace platform::win32 {
+
+class Win32Window;
+
+// A shape with a frame to fill is a progress bar; other shapes are decoration.
+[[nodiscard]] bool isProgress(const ControlDesign& control);
+[[nodiscard]] bool isLink(const ControlDesign& control);
+[[nodiscard]] LONG roleOf(const ControlDesign& control);
+
+// The form lists its child windows first, then the shapes that show progress, in design order.
+[[nodiscard]] LONG childWindowCount(const WindowDesign& design);
+[[nodiscard]] LONG progressId(const WindowDesign& design, const ControlDesign& shape);
+
+// The live window of ours that a window belongs to: a screen reader may hold an object longer
+// than the window lives.
+[[nodiscard]] Win32Window& liveWindow(HWND window);
+
+} // namespace platform::win32
