@@ -11,7 +11,8 @@ namespace {
 using platform::fake::FakeShape;
 
 // Thousands of user events and ticks in random order; after each, the window must be in one of
-// its two views, with the timer running exactly in the bar view and every run bounded.
+// its two views, with the timer running exactly in the bar view and every run bounded, and every
+// new excuse must have been handed to a screen reader once, as the words shown.
 TEST_F(Form1Fixture, RandomEventSequencesKeepTheWindowConsistent) {
     const std::vector<std::string> clickable = {
         "Command1", "Command1", "Command1", "Label1", "Check1", "Label4", "ls1",    "ls2",  "ls3",
@@ -27,6 +28,9 @@ TEST_F(Form1Fixture, RandomEventSequencesKeepTheWindowConsistent) {
         std::ranges::generate(draws, [&] { return numbers.next(); });
         random.script(draws);
         const bool wasRunning = barView();
+        const auto wasShown = excuse();
+        const bool fast = control<platform::fake::FakeCheckBox>("Check1").value() == 1;
+        const std::size_t announced = window->announcements().size();
         std::uniform_int_distribution<int> pick(0, static_cast<int>(clickable.size()) * 3);
         const int choice = pick(events);
         std::string event = "tick";
@@ -46,6 +50,19 @@ TEST_F(Form1Fixture, RandomEventSequencesKeepTheWindowConsistent) {
         ASSERT_LE(form.barStep(), running ? 9324 : 15);
 
         const auto shown = excuse();
+        const std::size_t newAnnouncements = window->announcements().size() - announced;
+        const bool drew = event == "Label1" || (wasRunning && !running) ||
+                          (event == "Command1" && fast && !wasRunning);
+        ASSERT_EQ(newAnnouncements, drew ? 1U : 0U);
+        if (!drew) {
+            ASSERT_EQ(shown, wasShown);
+        } else {
+            std::string words;
+            for (const auto& word : shown) {
+                words += word.empty() || words.empty() ? word : " " + word;
+            }
+            ASSERT_EQ(window->announcements().back(), words);
+        }
         if (shown[0] != "Press") {
             for (std::size_t i = 0; i < lists.size(); ++i) {
                 ASSERT_NE(std::ranges::find(lists[i].words, shown[i]), lists[i].words.end())
