@@ -89,11 +89,18 @@ void Form1::doexcuse() {
     services_.random.reseed(BarStep);
     services_.random.reseed(services_.clock.secondsSinceMidnight());
     const auto& lists = engine::wordLists();
+    std::string excuse;
     for (std::size_t i = 0; i < lists.size(); ++i) {
         BarStep = engine::drawIndex(services_.random, lists[i]);
         PickedWord = control<ListBox>(listNames[i]).item(BarStep);
         control<Label>(labelNames[i]).setCaption(PickedWord);
+        if (!PickedWord.empty()) {
+            excuse += (excuse.empty() ? "" : " ") + PickedWord;
+        }
     }
+    // Every draw is the user's doing; a blind user hears the excuse as one phrase, since screen
+    // readers pass over changes to labels the focus is not on.
+    window_->announce(excuse);
 }
 
 void Form1::slowbypass() {

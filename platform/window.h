@@ -28,6 +28,9 @@ public:
     [[nodiscard]] virtual std::string caption() const = 0;
     virtual void setCaption(const std::string& caption) = 0;
 
+    // Has a screen reader speak the text once, now, wherever the user's focus is; nothing shows.
+    virtual void announce(const std::string& text) = 0;
+
     template <typename T> T& get(std::string_view name) {
         if (auto* typed = dynamic_cast<T*>(&control(name))) {
             return *typed;

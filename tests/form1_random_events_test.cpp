@@ -12,9 +12,10 @@ namespace {
 using platform::fake::FakeShape;
 
 // Thousands of user events and ticks in random order; after each, the window must be in one of
-// its two views, with the timer running exactly in the bar view and every run bounded. Clicks
-// also come in pairs, as two queued at once, and while a modal box blocks the window, when they
-// must change nothing.
+// its two views, with the timer running exactly in the bar view and every run bounded, and every
+// new excuse must have been handed to a screen reader once, as the words shown. Clicks also come
+// in pairs, as two queued at once, and while a modal box blocks the window, when they must change
+// nothing.
 TEST_F(Form1Fixture, RandomEventSequencesKeepTheWindowConsistent) {
     const std::vector<std::string> clickable = {
         "Command1", "Command1", "Command1", "Label1", "Check1", "Label4", "ls1",
@@ -36,6 +37,9 @@ TEST_F(Form1Fixture, RandomEventSequencesKeepTheWindowConsistent) {
         std::ranges::generate(draws, [&] { return numbers.next(); });
         random.script(draws);
         const bool wasRunning = barView();
+        const auto wasShown = excuse();
+        const bool fast = control<platform::fake::FakeCheckBox>("Check1").value() == 1;
+        const std::size_t announced = window->announcements().size();
         std::uniform_int_distribution<int> pick(0, static_cast<int>(clickable.size()) * 3);
         const int choice = pick(events);
         std::string event = "tick";
@@ -67,6 +71,24 @@ TEST_F(Form1Fixture, RandomEventSequencesKeepTheWindowConsistent) {
         ASSERT_LE(form.barStep(), running ? 9324 : 15);
 
         const auto shown = excuse();
+        const std::size_t newAnnouncements = window->announcements().size() - announced;
+        std::size_t excuses = 0;
+        if ((wasRunning && !running) || (!blocked && event == "Label1")) {
+            excuses = 1;
+        } else if (!blocked && fast && !wasRunning && (event == "Command1" || event == "twice")) {
+            // A fast draw leaves the button in place, so both clicks of a pair draw.
+            excuses = event == "twice" ? 2 : 1;
+        }
+        ASSERT_EQ(newAnnouncements, excuses);
+        if (excuses == 0) {
+            ASSERT_EQ(shown, wasShown);
+        } else {
+            std::string words;
+            for (const auto& word : shown) {
+                words += word.empty() || words.empty() ? word : " " + word;
+            }
+            ASSERT_EQ(window->announcements().back(), words);
+        }
         if (shown[0] != "Press") {
             for (std::size_t i = 0; i < lists.size(); ++i) {
                 ASSERT_NE(std::ranges::find(lists[i].words, shown[i]), lists[i].words.end())

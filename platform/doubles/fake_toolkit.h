@@ -23,6 +23,7 @@ public:
     void onUnload(Handler handler) override { unloadHandler_ = std::move(handler); }
     [[nodiscard]] std::string caption() const override { return caption_; }
     void setCaption(const std::string& caption) override { caption_ = caption; }
+    void announce(const std::string& text) override { announcements_.push_back(text); }
 
     // The user's side. A click on a hidden control or a closed window reaches nothing.
     void click(std::string_view name);
@@ -37,6 +38,8 @@ public:
     [[nodiscard]] bool shown() const { return shown_; }
     [[nodiscard]] int showCount() const { return showCount_; }
     [[nodiscard]] const std::string& focused() const { return focused_; }
+    // What a screen reader was given to speak, oldest first.
+    [[nodiscard]] const std::vector<std::string>& announcements() const { return announcements_; }
     [[nodiscard]] std::vector<std::string> controlNames() const;
 
     using Window::get;
@@ -51,6 +54,7 @@ private:
     Handler unloadHandler_;
     std::string caption_;
     std::string focused_;
+    std::vector<std::string> announcements_;
     bool loaded_ = true;
     bool shown_ = false;
     int showCount_ = 0;

@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
+#include <QtGlobal>
 
 #include <algorithm>
 
@@ -73,12 +74,60 @@ private:
     [[nodiscard]] bool clickable() const { return !label()->isHidden() && reachable(*label()); }
 };
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// A notification inside a status bar, both in the window's corner without a size: nothing to
+// see or click, never focused. Screen readers speak a notification as it shows, and one in a
+// status bar by its text alone, without saying "notification" first.
+class StatusArea final : public QWidget {
+public:
+    explicit StatusArea(QWidget* window) : QWidget(window) {
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(0, 0, 0, 0);
+    }
+};
+
+class NotificationWidget final : public QWidget {
+public:
+    explicit NotificationWidget(QWidget* window) : QWidget(new StatusArea(window)) {
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(0, 0, 0, 0);
+        hide();
+    }
+    QString message;
+};
+
+class NotificationAccessible final : public QAccessibleWidget {
+public:
+    explicit NotificationAccessible(NotificationWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text type) const override {
+        return type == QAccessible::Name ? static_cast<NotificationWidget*>(widget())->message
+                                         : QAccessibleWidget::text(type);
+    }
+};
+#endif
+
 QAccessibleInterface* accessibleFor(const QString& /*className*/, QObject* object) {
-    auto* shape = dynamic_cast<ShapeWidget*>(object);
-    if (shape != nullptr && shape->progressMaximum() > 0) {
-        // Qt's accessibility cache owns the interface.
+    // Qt's accessibility cache owns the interfaces.
+    if (auto* shape = dynamic_cast<ShapeWidget*>(object);
+        shape != nullptr && shape->progressMaximum() > 0) {
         return new ProgressAccessible(shape);
     }
+    // A plain widget would be a filler: screen readers name the window by its frame or dialog.
+    if (auto* form = dynamic_cast<FormWidget*>(object)) {
+        return new QAccessibleWidget(form, form->windowType() == Qt::Dialog ? QAccessible::Dialog
+                                                                            : QAccessible::Window);
+    }
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (auto* notification = dynamic_cast<NotificationWidget*>(object)) {
+        return new NotificationAccessible(notification);
+    }
+    if (auto* area = dynamic_cast<StatusArea*>(object)) {
+        return new QAccessibleWidget(area, QAccessible::StatusBar);
+    }
+#endif
     return nullptr;
 }
 
@@ -99,5 +148,33 @@ void notifyProgressChanged(QWidget* shape) {
         QAccessible::updateAccessibility(&event);
     }
 }
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+
+Announcer::Announcer(QWidget* window) : target_(new NotificationWidget(window)) {}
+
+void Announcer::announce(const QString& text) {
+    auto* notification = static_cast<NotificationWidget*>(target_.data());
+    if (notification == nullptr) {
+        return;
+    }
+    // Screen readers speak a notification as it becomes visible, so each message shows anew.
+    notification->hide();
+    notification->message = text;
+    notification->show();
+}
+
+#else
+
+Announcer::Announcer(QWidget* window) : target_(window) {}
+
+void Announcer::announce(const QString& text) {
+    if (target_ && QAccessible::isActive()) {
+        QAccessibleAnnouncementEvent event(target_, text);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+#endif
 
 } // namespace platform::qt

@@ -1,6 +1,8 @@
 #pragma once
 
-class QWidget;
+#include <QPointer>
+#include <QString>
+#include <QWidget>
 
 namespace platform::qt {
 
@@ -16,5 +18,17 @@ void makeLink(LabelWidget* label);
 
 // Tells a screen reader that a progress shape's value changed.
 void notifyProgressChanged(QWidget* shape);
+
+// Has screen readers speak a text once without moving the focus: through an announcement where
+// Qt has them; before that, through a notification that appears, which screen readers present
+// as it shows.
+class Announcer {
+public:
+    explicit Announcer(QWidget* window);
+    void announce(const QString& text);
+
+private:
+    QPointer<QWidget> target_;
+};
 
 } // namespace platform::qt

@@ -240,6 +240,8 @@ void QtWindow::build() {
         form.findChild<QWidget*>(toQString(order.front()->name))->setFocus();
     }
 
+    announcer_.emplace(&form);
+
     form.closeRequested = [this] { invokeGuarded([this] { unload(); }); };
     form.keyPressed = [this](Qt::Key key) { invokeGuarded([this, key] { routeKey(key); }); };
 }
@@ -293,6 +295,12 @@ std::string QtWindow::caption() const {
 
 void QtWindow::setCaption(const std::string& caption) {
     form_->setWindowTitle(toQString(caption));
+}
+
+void QtWindow::announce(const std::string& text) {
+    if (announcer_) {
+        announcer_->announce(toQString(text));
+    }
 }
 
 Control& QtWindow::control(std::string_view name) {

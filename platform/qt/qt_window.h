@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accessibility.h"
 #include "native_destroy_watch.h"
 #include "platform/window.h"
 
@@ -9,6 +10,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,7 @@ public:
     void onUnload(Handler handler) override { unloadHandler_ = std::move(handler); }
     [[nodiscard]] std::string caption() const override;
     void setCaption(const std::string& caption) override;
+    void announce(const std::string& text) override;
 
     // For tests and tools that look at the real widgets.
     [[nodiscard]] QWidget* widget() const;
@@ -45,6 +48,7 @@ private:
     QtToolkit& toolkit_;
     const WindowDesign& design_;
     QPointer<FormWidget> form_;
+    std::optional<Announcer> announcer_;
     // Owns the signal connections: they end with this object, whatever the widgets do.
     QObject connections_;
     std::map<std::string, std::unique_ptr<Control>, std::less<>> controls_;

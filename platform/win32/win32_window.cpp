@@ -7,6 +7,7 @@
 #include "platform/guarded.h"
 #include "program_icons.h"
 #include "text.h"
+#include "ui_automation_notice.h"
 
 #include <algorithm>
 #include <array>
@@ -282,6 +283,10 @@ std::string Win32Window::caption() const {
 
 void Win32Window::setCaption(const std::string& caption) {
     setWindowText(handle(), caption);
+}
+
+void Win32Window::announce(const std::string& text) {
+    announceByUiAutomation(handle(), widen(text));
 }
 
 Control& Win32Window::control(std::string_view name) {

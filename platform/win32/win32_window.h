@@ -26,6 +26,7 @@ public:
     void onUnload(Handler handler) override { unloadHandler_ = std::move(handler); }
     [[nodiscard]] std::string caption() const override;
     void setCaption(const std::string& caption) override;
+    void announce(const std::string& text) override;
 
     [[nodiscard]] HWND handle() const override { return window_.get(); }
     [[nodiscard]] unsigned dpi() const override { return dpi_; }

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "windows_headers.h"
+
+#include <string_view>
+
+namespace platform::win32 {
+
+// Has Narrator and NVDA speak a text once, wherever the focus is, through UI Automation's
+// notification event (Windows 10 1709 and later). Where the library or the event is missing, or
+// no client listens, nothing happens.
+void announceByUiAutomation(HWND window, std::wstring_view text);
+
+} // namespace platform::win32
