@@ -22,8 +22,8 @@ test_packages=(
     # with its own fonts, and ImageMagick for the screenshots' checks.
     g++-mingw-w64-x86-64-posix:x86_64-w64-mingw32-g++-posix wine64:- wine:wineboot fonts-wine:-
     imagemagick:convert
-    # The package's hardening check.
-    devscripts:hardening-check
+    # The package's hardening check, and a report of what differs between two builds.
+    devscripts:hardening-check diffoscope-minimal:diffoscope git:git
 )
 
 wanted=("${run_packages[@]}")
