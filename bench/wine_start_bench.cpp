@@ -91,6 +91,11 @@ double median(std::vector<double> values) {
     return values.size() % 2 != 0 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+// A server that is gone already is as good as stopped.
+void stopWineServer() {
+    [[maybe_unused]] const int status = std::system("wineserver -k");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -114,7 +119,10 @@ int main(int argc, char** argv) {
     setenv("WINEDLLOVERRIDES", "mscoree,mshtml=", 0);
     // A Wine server that stays up between the starts, as it does on a desktop in use; one start
     // of each first, so that both find the prefix and the fonts warm.
-    std::system("wineserver -p");
+    if (std::system("wineserver -p") != 0) {
+        std::fprintf(stderr, "wineserver -p failed\n");
+        return 1;
+    }
     const std::string program = argv[1];
     const std::string reference = argv[2];
     startup(display, program, "VORN: Random Pretextor");
@@ -127,13 +135,13 @@ int main(int argc, char** argv) {
         const auto b = startup(display, reference, "Reference");
         if (!a || !b) {
             std::fprintf(stderr, "a window did not appear within 30 s\n");
-            std::system("wineserver -k");
+            stopWineServer();
             return 1;
         }
         programMs.push_back(*a);
         referenceMs.push_back(*b);
     }
-    std::system("wineserver -k");
+    stopWineServer();
     XCloseDisplay(display);
     const double p = median(programMs);
     const double r = median(referenceMs);

@@ -19,4 +19,8 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
  gives out, one word from each of four fixed word lists, with a slow
  progress-bar draw and an instant one.")
 set(CPACK_STRIP_FILES ON)
+# The package's dates: the build's source date unless the caller of cpack sets one.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/cpack_dates.cmake.in
+               ${CMAKE_CURRENT_BINARY_DIR}/cpack_dates.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/cpack_dates.cmake)
 include(CPack)

@@ -26,6 +26,8 @@ test_packages=(
     imagemagick:convert
     # The Windows installer: wixl builds it, msibuild gives it its package code.
     wixl:wixl msitools:msibuild
+    # The package's hardening check, and a report of what differs between two builds.
+    devscripts:hardening-check diffoscope-minimal:diffoscope git:git
 )
 
 wanted=("${run_packages[@]}")

@@ -1,6 +1,7 @@
 #include "accessible_form.h"
 
 #include "accessible_roles.h"
+#include "oleacc.h"
 #include "text.h"
 #include "win32_window.h"
 
@@ -32,9 +33,11 @@ HRESULT FormAccessible::get_accChild(VARIANT child, IDispatch** object) {
         for (HWND each = ::GetWindow(window(), GW_CHILD); each != nullptr;
              each = ::GetWindow(each, GW_HWNDNEXT)) {
             if (--position == 0) {
-                return ::AccessibleObjectFromWindow(each, static_cast<DWORD>(OBJID_CLIENT),
-                                                    __uuidof(IDispatch),
-                                                    reinterpret_cast<void**>(object));
+                return answering([&] {
+                    return oleacc::accessibleObjectFromWindow(
+                        each, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IDispatch),
+                        reinterpret_cast<void**>(object));
+                });
             }
         }
     }

@@ -1,5 +1,6 @@
 #include "accessible_object.h"
 
+#include "oleacc.h"
 #include "platform/errors.h"
 
 namespace platform::win32 {
@@ -7,8 +8,8 @@ namespace platform::win32 {
 AccessibleObject::AccessibleObject(HWND window) : window_(window) {
     IAccessible* standard = nullptr;
     // __uuidof, not IID_IAccessible: the static import library's constant can come out wrong.
-    if (FAILED(::CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
-                                           reinterpret_cast<void**>(&standard)))) {
+    if (FAILED(oleacc::createStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                                 reinterpret_cast<void**>(&standard)))) {
         throw RuntimeError(ErrorNumber::ControlFailure, "CreateStdAccessibleObject");
     }
     standard_.reset(standard);
@@ -16,7 +17,7 @@ AccessibleObject::AccessibleObject(HWND window) : window_(window) {
 
 LRESULT AccessibleObject::answer(const AccessiblePointer& object, WPARAM wParam) {
     // LresultFromObject takes its own reference.
-    return ::LresultFromObject(__uuidof(IAccessible), wParam, object.get());
+    return oleacc::lresultFromObject(__uuidof(IAccessible), wParam, object.get());
 }
 
 HRESULT AccessibleObject::QueryInterface(REFIID riid, void** object) {

@@ -50,6 +50,12 @@ int messageLoop(win32::Win32Toolkit& toolkit) {
 } // namespace
 
 int runProgram(const Startup& startup) {
+    // Before anything loads a DLL: look for DLLs in the system folder alone, never in the
+    // program's own folder, where a downloaded program may find files a web page dropped there.
+    if (::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32) == FALSE) {
+        win32::reportAndExit(
+            win32::lastError(ErrorNumber::ControlFailure, "SetDefaultDllDirectories").what());
+    }
     const ComApartment apartment;
     // The version 6 controls that the manifest asks for, drawn in the system's visual style.
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};

@@ -4,11 +4,14 @@
 # PRETEXTOR_SCREENSHOTS=FOLDER it also saves wine-main-window.png and wine-about-window.png there
 # (wine-main-window-144dpi.png... at other scales). PRETEXTOR_FACES=none leaves out the stand-ins
 # for the design's optional faces, as on a Windows machine without them.
-# usage: e2e_test.sh WINEPREFIX DRIVER_EXE PRETEXTOR_EXE SYSINFO_STUB_EXE
+# With PLANTED_DLL, the program runs from a folder of its own, as a download does, beside that
+# DLL as OLEACC.dll, which Wine looks up there first as Windows does for a name that is no
+# KnownDLL; the run fails if the DLL left its marker there.
+# usage: e2e_test.sh WINEPREFIX DRIVER_EXE PRETEXTOR_EXE SYSINFO_STUB_EXE [PLANTED_DLL]
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
-prefix=$1 driver=$2 program=$3 stub=$4
+prefix=$1 driver=$2 program=$3 stub=$4 planted=${5:-}
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export PRETEXTOR_DPI=${PRETEXTOR_DPI:-96}
 # A desktop and a screen that hold both windows at this scale.
@@ -32,6 +35,13 @@ windowsPath() {
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
+if [[ -n $planted ]]; then
+    mkdir "$scratch/Downloads"
+    cp "$program" "$scratch/Downloads/"
+    cp "$planted" "$scratch/Downloads/OLEACC.dll"
+    program=$scratch/Downloads/$(basename "$program")
+    WINEDLLOVERRIDES+=";oleacc=n,b"
+fi
 # One Windows desktop with a frame drawn by Wine, whatever the X display has; the scale; and the
 # faces the design names, from the fonts this machine has under other names.
 cat >"$scratch/setup.reg" <<REG
@@ -55,6 +65,7 @@ wineserver -w
 
 export SHOTS=${PRETEXTOR_SCREENSHOTS:-} SCRATCH=$scratch SUFFIX=$suffix
 export DRIVER=$driver PROGRAM=$(windowsPath "$program") STUB=$(windowsPath "$stub")
+status=0
 "$here/../with-xvfb.sh" bash -c '
     set -uo pipefail
     poses=()
@@ -76,4 +87,9 @@ export DRIVER=$driver PROGRAM=$(windowsPath "$program") STUB=$(windowsPath "$stu
     # Gone before the next test starts: a client that meets a dying server fails at once.
     wineserver -w
     exit "$status"
-'
+' || status=$?
+if [[ -e $scratch/Downloads/planted-dll-ran ]]; then
+    echo "FAIL the program loaded the OLEACC.dll planted beside it" >&2
+    status=1
+fi
+exit "$status"

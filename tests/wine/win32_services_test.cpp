@@ -1,6 +1,7 @@
 #include "platform/code_page.h"
 #include "platform/errors.h"
 #include "platform/registry.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/win32_services.h"
 #include "platform/win32/windows_headers.h"
 
@@ -14,6 +15,7 @@
 
 namespace {
 
+using platform::win32::SystemLibrary;
 using platform::win32::Win32FileSystem;
 using platform::win32::Win32ProgramStarter;
 using platform::win32::Win32Registry;
@@ -105,6 +107,38 @@ TEST(Win32ProgramStarter, StartsExactlyThePathEvenWithSpaces) {
         EXPECT_EQ(error.number(), platform::ErrorNumber::FileNotFound);
     }
     EXPECT_THROW(programs.start(""), platform::RuntimeError);
+}
+
+// What a failed load says, when it fails.
+std::string loadError(const wchar_t* library, const char* entry) {
+    try {
+        (void)SystemLibrary(library).entry<FARPROC>(entry);
+    } catch (const platform::RuntimeError& error) {
+        return error.what();
+    }
+    return {};
+}
+
+TEST(SystemLibrary, LoadsFromTheSystemFolderAloneAndNamesWhatIsMissing) {
+    wchar_t self[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+    const fs::path here = fs::path(self).parent_path();
+    // A DLL in the program's own folder, which Windows would otherwise search first.
+    const fs::path planted = here / "pretextor_planted.dll";
+    fs::copy_file(here / "planted" / "OLEACC.dll", planted, fs::copy_options::overwrite_existing);
+    const fs::path marker = here / "planted-dll-ran";
+    fs::remove(marker);
+
+    EXPECT_EQ(loadError(L"oleacc.dll", "CreateStdAccessibleObject"), "");
+    EXPECT_NE(SystemLibrary(L"kernel32.dll").entry<decltype(&::GetTickCount64)>("GetTickCount64")(),
+              0U);
+    const std::string absent = loadError(L"pretextor_planted.dll", "LresultFromObject");
+    EXPECT_NE(absent.find("pretextor_planted.dll"), std::string::npos) << absent;
+    const std::string noEntry = loadError(L"kernel32.dll", "PretextorNoSuchEntry");
+    EXPECT_NE(noEntry.find("kernel32.dll"), std::string::npos) << noEntry;
+    EXPECT_NE(noEntry.find("PretextorNoSuchEntry"), std::string::npos) << noEntry;
+    EXPECT_FALSE(fs::exists(marker));
+    fs::remove(planted);
 }
 
 TEST(Win32CodePage, SpeaksTheAnsiCodePageAtTheEdges) {

@@ -1,0 +1,39 @@
+#include "oleacc.h"
+
+#include "system_library.h"
+
+namespace platform::win32::oleacc {
+
+namespace {
+
+struct Entries {
+    SystemLibrary library{L"oleacc.dll"};
+    decltype(&::CreateStdAccessibleObject) createStdAccessibleObject =
+        library.entry<decltype(&::CreateStdAccessibleObject)>("CreateStdAccessibleObject");
+    decltype(&::LresultFromObject) lresultFromObject =
+        library.entry<decltype(&::LresultFromObject)>("LresultFromObject");
+    decltype(&::AccessibleObjectFromWindow) accessibleObjectFromWindow =
+        library.entry<decltype(&::AccessibleObjectFromWindow)>("AccessibleObjectFromWindow");
+};
+
+// Loaded once, at first use, and kept to the end; a failed load is tried again at the next call.
+const Entries& entries() {
+    static const Entries loaded;
+    return loaded;
+}
+
+} // namespace
+
+HRESULT createStdAccessibleObject(HWND window, LONG object, REFIID riid, void** result) {
+    return entries().createStdAccessibleObject(window, object, riid, result);
+}
+
+LRESULT lresultFromObject(REFIID riid, WPARAM wParam, IUnknown* object) {
+    return entries().lresultFromObject(riid, wParam, object);
+}
+
+HRESULT accessibleObjectFromWindow(HWND window, DWORD object, REFIID riid, void** result) {
+    return entries().accessibleObjectFromWindow(window, object, riid, result);
+}
+
+} // namespace platform::win32::oleacc

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "handles.h"
+#include "windows_headers.h"
+
+#include <string>
+#include <type_traits>
+
+// A DLL that is no KnownDLL, loaded from the system folder alone: a file of the same name in the
+// program's own folder, which a web page may have dropped beside a downloaded program, is never
+// looked at, and neither are the current folder and the PATH.
+namespace platform::win32 {
+
+inline void freeLibrary(HMODULE module) {
+    ::FreeLibrary(module);
+}
+using Module = Unique<HMODULE, freeLibrary>;
+
+class SystemLibrary {
+public:
+    // Throws a run-time error naming the DLL when System32 has none that loads.
+    explicit SystemLibrary(const wchar_t* name);
+
+    // The entry point `name` as a function of type Function (a function pointer type); throws a
+    // run-time error naming the DLL and the entry point when the DLL lacks it.
+    template <typename Function>
+    requires std::is_function_v<std::remove_pointer_t<Function>>
+    [[nodiscard]] Function entry(const char* name) const {
+        return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address(name)));
+    }
+
+private:
+    [[nodiscard]] FARPROC address(const char* name) const;
+
+    std::string name_;
+    Module module_;
+};
+
+} // namespace platform::win32
