@@ -2,6 +2,7 @@
 
 #include "oleacc.h"
 #include "platform/errors.h"
+#include "win32_window.h"
 
 namespace platform::win32 {
 
@@ -114,6 +115,13 @@ HRESULT AccessibleObject::get_accValue(VARIANT child, BSTR* value) {
 HRESULT AccessibleObject::get_accDescription(VARIANT child, BSTR* description) {
     if (description == nullptr) {
         return E_POINTER;
+    }
+    const Win32Window* form = Win32Window::owning(window_);
+    const std::wstring* spoken = form != nullptr && child.vt == VT_I4
+                                     ? form->spokenDescription().of(window_, child.lVal)
+                                     : nullptr;
+    if (spoken != nullptr) {
+        return answering([&] { return giveText(*spoken, description); });
     }
     return standard_.get()->get_accDescription(child, description);
 }

@@ -48,29 +48,28 @@ HMODULE uiAutomation() {
 
 } // namespace
 
-void announceByUiAutomation(HWND window, std::wstring_view text) {
+bool announceByUiAutomation(HWND window, std::wstring_view text) {
     const HMODULE module = uiAutomation();
     if (module == nullptr) {
-        return;
+        return false;
     }
     const auto listening = lookUp<ClientsAreListening>(module, "UiaClientsAreListening");
     const auto hostProvider = lookUp<HostProviderFromHwnd>(module, "UiaHostProviderFromHwnd");
     const auto raise = lookUp<RaiseNotificationEvent>(module, "UiaRaiseNotificationEvent");
     if (listening == nullptr || hostProvider == nullptr || raise == nullptr || !listening()) {
-        return;
+        return false;
     }
     IUnknown* raw = nullptr;
     if (FAILED(hostProvider(window, &raw)) || raw == nullptr) {
-        return;
+        return false;
     }
     const Provider provider(raw);
     const std::wstring copy(text);
     const String display(::SysAllocStringLen(copy.data(), static_cast<UINT>(copy.size())));
     const String activity(::SysAllocString(L"Pretextor.NewExcuse"));
-    if (display && activity) {
-        // A screen reader that misses it has the labels to read; nothing to report here.
-        (void)raise(provider.get(), actionCompleted, mostRecent, display.get(), activity.get());
-    }
+    return display && activity &&
+           SUCCEEDED(
+               raise(provider.get(), actionCompleted, mostRecent, display.get(), activity.get()));
 }
 
 } // namespace platform::win32

@@ -286,7 +286,13 @@ void Win32Window::setCaption(const std::string& caption) {
 }
 
 void Win32Window::announce(const std::string& text) {
-    announceByUiAutomation(handle(), widen(text));
+    std::wstring spoken = widen(text);
+    // One way or the other, never both: a reader that takes both would say it twice.
+    if (announceByUiAutomation(handle(), spoken)) {
+        spoken_.clear();
+    } else {
+        spoken_.announce(handle(), std::move(spoken));
+    }
 }
 
 Control& Win32Window::control(std::string_view name) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accessible_events.h"
 #include "handles.h"
 #include "picture_box.h"
 #include "platform/window.h"
@@ -27,6 +28,8 @@ public:
     [[nodiscard]] std::string caption() const override;
     void setCaption(const std::string& caption) override;
     void announce(const std::string& text) override;
+    // What the last announcement left for screen readers that know no UI Automation notification.
+    [[nodiscard]] const SpokenDescription& spokenDescription() const { return spoken_; }
 
     [[nodiscard]] HWND handle() const override { return window_.get(); }
     [[nodiscard]] unsigned dpi() const override { return dpi_; }
@@ -80,6 +83,7 @@ private:
     HWND lastFocus_ = nullptr;
     // A hidden control that had the focus, and the control that took it over.
     std::map<HWND, HWND> focusHeirs_;
+    SpokenDescription spoken_;
     Handler unloadHandler_;
     bool loaded_ = true;
     bool shown_ = false;
