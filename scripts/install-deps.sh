@@ -18,6 +18,8 @@ test_packages=(
     xvfb:Xvfb xauth:xauth dbus-daemon:dbus-daemon dbus-bin:dbus-run-session at-spi2-core:-
     # A window manager and a hand on the display, for the window lifecycle test.
     openbox:openbox xdotool:xdotool x11-utils:xprop
+    # The random-input driver: X input through XTEST, and the accessibility bus read from outside.
+    libx11-dev:- libxtst-dev:- libatspi2.0-dev:-
     # The Windows program: cross compiler, Wine (wine64 alone brings no wine or wineboot command)
     # with its own fonts, and ImageMagick for the screenshots' checks.
     g++-mingw-w64-x86-64-posix:x86_64-w64-mingw32-g++-posix wine64:- wine:wineboot fonts-wine:-
