@@ -1,8 +1,9 @@
 // Random input from outside on the real program, as a user, a window manager and other X11
 // clients give it: XTEST clicks weighted toward the buttons, keys, double clicks, window-manager
-// closes, minimize and restore of About, windows destroyed by another client, in bursts of many
-// events within 50 ms. After each burst it checks what a user would see, by the X window list
-// and by the accessibility bus (as a screen reader reads the program):
+// closes, minimize and restore of About, windows destroyed by another client, in bursts of up to
+// 20 events within 50 ms (half of them within 5 ms), each aimed at the windows on the screen at
+// that moment. After each burst it checks what a user would see, by the X window list and by the
+// accessibility bus (as a screen reader reads the program):
 //   - the program is alive and answers;
 //   - at most one About window;
 //   - when the input stops, the big button is back ("Calculate an Excuse!" or "Need Another
@@ -45,6 +46,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <random>
 #include <set>
@@ -610,8 +612,8 @@ const std::vector<Target>& clickTargets() {
         {Kind::Main, "ls1", 0.2},       {Kind::Main, "ls3", 0.2},
         {Kind::Main, "", 1.0},          {Kind::Main, "title", 0.4},
         {Kind::About, "cmdOK", 2.5},    {Kind::About, "cmdSysInfo", 0.6},
-        {Kind::About, "Label1", 0.4},   {Kind::About, "Label3", 0.4},
-        {Kind::About, "Label4", 0.4},   {Kind::About, "Label5", 0.4},
+        {Kind::About, "Label1", 0.6},   {Kind::About, "Label3", 0.6},
+        {Kind::About, "Label4", 0.6},   {Kind::About, "Label5", 0.6},
         {Kind::About, "picIcon", 0.3},  {Kind::About, "", 1.0},
         {Kind::About, "title", 0.3},    {Kind::Other, "", 1.2},
     };
@@ -727,7 +729,9 @@ public:
     // A burst: 1 to maxBurst events within at most 50 ms.
     std::vector<Event> burst(int maxBurst) {
         const int count = 1 + static_cast<int>(uniform(0, maxBurst));
-        const double span = uniform(0, 50);
+        // Half of them as fast as a tool sends them: what the program has not read yet when a
+        // window goes away is still queued for it.
+        const double span = uniform(0, 1) < 0.5 ? uniform(0, 5) : uniform(0, 50);
         std::vector<Event> events;
         for (int i = 0; i < count; ++i) {
             Event event = next();
@@ -1010,14 +1014,13 @@ private:
                 windows[kind] = windowOf(kind);
             }
         };
-        refresh();
         for (const Event& event : burst) {
             if (event.delayMs > 0) {
                 XFlush(display);
                 sleepMs(event.delayMs);
-                // Windows open and close within a burst: look again after a pause.
-                refresh();
             }
+            // Windows open and close within a burst: a user aims at what is on the screen now.
+            refresh();
             ++sent_;
             std::string text = describeEvent(event);
             const auto& window = windows[event.target.window];
