@@ -847,6 +847,11 @@ public:
                     "every invariant held\n",
                     static_cast<unsigned long long>(options_.seed), sent_, bursts_, starts_,
                     settles_, seconds);
+        std::printf("random input: %ld About windows opened; done to the windows: %ld closes by "
+                    "the window manager, %ld destroyed by another client, %ld minimized, %ld "
+                    "restored\n",
+                    shown_[Kind::About], done_[Action::WindowManagerClose], done_[Action::Destroy],
+                    done_[Action::Minimize], done_[Action::Restore]);
         return 0;
     }
 
@@ -992,6 +997,7 @@ private:
                  " after its main window had unloaded: input reached an unloaded window");
         }
         tracked_[id] = Tracked{kind};
+        ++shown_[kind];
         noteWindow(id, kind, "shown");
         XSelectInput(display_.get(), id, StructureNotifyMask);
     }
@@ -1061,6 +1067,7 @@ private:
                     note(text + ": no such window");
                     break;
                 }
+                ++done_[event.action];
                 note(text);
                 // What the close box does: the window manager asks the window to close.
                 display_.clientMessage(window->id, "_NET_CLOSE_WINDOW", {CurrentTime, 2, 0, 0, 0});
@@ -1070,6 +1077,7 @@ private:
                     note(text + ": no such window");
                     break;
                 }
+                ++done_[event.action];
                 note(text);
                 destroyedByUs_.insert(window->id);
                 XDestroyWindow(display, window->id);
@@ -1079,6 +1087,7 @@ private:
                     note(text + ": no such window");
                     break;
                 }
+                ++done_[event.action];
                 note(text);
                 XIconifyWindow(display, window->id, DefaultScreen(display));
                 break;
@@ -1088,6 +1097,7 @@ private:
                     note(text + ": no such window");
                     break;
                 }
+                ++done_[event.action];
                 note(text);
                 // As a pager or task bar asks: source 2.
                 display_.clientMessage(window->id, "_NET_ACTIVE_WINDOW", {2, CurrentTime, 0, 0, 0});
@@ -1300,6 +1310,8 @@ private:
     std::map<Window, Tracked> tracked_;
     std::set<Window> destroyedByUs_;
     std::set<Window> createdAfterUnload_;
+    std::map<Kind, long> shown_;
+    std::map<Action, long> done_;
     bool mainWithdrawn_ = false;
     long sent_ = 0;
     long bursts_ = 0;
