@@ -20,6 +20,8 @@ test_packages=(
     openbox:openbox xdotool:xdotool x11-utils:xprop
     # A real screen reader, speaking through espeak-ng, and its Python client library.
     orca:orca speech-dispatcher:speech-dispatcher speech-dispatcher-espeak-ng:- python3-pyatspi:-
+    # The random-input driver: X input through XTEST, and the accessibility bus read from outside.
+    libx11-dev:- libxtst-dev:- libatspi2.0-dev:-
     # The Windows program: cross compiler, Wine (wine64 alone brings no wine or wineboot command)
     # with its own fonts, and ImageMagick for the screenshots' checks.
     g++-mingw-w64-x86-64-posix:x86_64-w64-mingw32-g++-posix wine64:- wine:wineboot fonts-wine:-

@@ -112,6 +112,45 @@ TEST_F(QtLifecycle, ADestroyedMainWindowLeavesAboutWorkingUntilItGoesToo) {
     EXPECT_TRUE(aboutOutlivedMain) << "the loop ended with About still loaded";
 }
 
+// Input that X had already queued for a window when it unloaded still reaches its widgets: they
+// are deleted later, by Qt. It must reach no handler, not even once the window object is gone
+// (a new About window replaces an unloaded one) and the controls its connections led to with it.
+TEST_F(QtLifecycle, InputQueuedForAnUnloadedAboutWindowReachesNothingOnceItIsReplaced) {
+    pressAbout();
+    QPointer<QWidget> old = topLevel(QStringLiteral("frmAbout"));
+    ASSERT_NE(old, nullptr);
+    QPointer<QWidget> link = child<QWidget>(old, "Label5");
+    QTest::keyClick(old, Qt::Key_Escape);
+    EXPECT_FALSE(old->isVisible());
+    // The old window object is destroyed here; its widgets wait for Qt's deferred delete.
+    pressAbout();
+    QWidget* about = topLevel(QStringLiteral("frmAbout"));
+    ASSERT_NE(about, nullptr);
+    ASSERT_NE(about, old.data());
+    ASSERT_TRUE(old && link) << "the old widgets are deleted later, not at once";
+
+    QTest::mouseClick(link, Qt::LeftButton);
+    QTest::keyClick(old, Qt::Key_Return);
+    QTest::keyClick(old, Qt::Key_Escape);
+    EXPECT_TRUE(shell.requests.empty()) << "a link of the unloaded window opened its page";
+    EXPECT_TRUE(about->isVisible()) << "a key of the unloaded window closed the new one";
+}
+
+TEST_F(QtLifecycle, InputQueuedForTheMainWindowAfterQuitReachesNothing) {
+    bool aboutOpened = false;
+    EXPECT_EQ(loopStatusAfter([&] {
+                  // "Quit", then a click on "About" that X had already sent to the window.
+                  QTest::mouseClick(child<QPushButton>(main, "Command3"), Qt::LeftButton);
+                  QTest::mouseClick(child<QPushButton>(main, "Command2"), Qt::LeftButton);
+                  QTest::mouseClick(child<QPushButton>(main, "Command1"), Qt::LeftButton);
+                  aboutOpened = topLevel(QStringLiteral("frmAbout")) != nullptr;
+              }),
+              0);
+    EXPECT_FALSE(aboutOpened) << "the unloaded main window opened About";
+    EXPECT_TRUE(child<QPushButton>(main, "Command1")->isVisibleTo(main))
+        << "the unloaded main window started a slow draw";
+}
+
 // Random sequences of the ways a user and a window manager open, minimize, close and destroy the
 // About window: there is never more than one About window on the screen, "About" always leaves
 // exactly one shown and active, and after "Quit" the loop ends exactly when About is unloaded.

@@ -59,13 +59,7 @@ public:
     void doAction(const QString& action) override {
         if (action == pressAction() && clickable()) {
             QMetaObject::invokeMethod(
-                label(),
-                [label = label()] {
-                    if (label->clicked) {
-                        label->clicked();
-                    }
-                },
-                Qt::QueuedConnection);
+                label(), [label = label()] { emit label->clicked(); }, Qt::QueuedConnection);
         }
     }
 

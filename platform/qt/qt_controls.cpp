@@ -65,8 +65,8 @@ void QtCheckBox::setValue(std::int16_t value) {
                                               : Qt::Unchecked);
 }
 
-QtLabel::QtLabel(LabelWidget* label) : QtControl(label) {
-    label->clicked = [this] { clicked(); };
+QtLabel::QtLabel(LabelWidget* label, QObject& connections) : QtControl(label) {
+    QObject::connect(label, &LabelWidget::clicked, &connections, [this] { clicked(); });
 }
 
 std::string QtLabel::caption() const {

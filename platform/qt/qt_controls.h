@@ -72,7 +72,7 @@ public:
 
 class QtLabel final : public QtControl<Label, LabelWidget> {
 public:
-    explicit QtLabel(LabelWidget* label);
+    QtLabel(LabelWidget* label, QObject& connections);
     [[nodiscard]] std::string caption() const override;
     void setCaption(const std::string& caption) override;
 };

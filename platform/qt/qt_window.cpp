@@ -88,6 +88,7 @@ QtWindow::QtWindow(QtToolkit& toolkit, const WindowDesign& design)
 }
 
 QtWindow::~QtWindow() {
+    connections_.reset();
     std::erase(toolkit_.windows_, this);
     if (form_) {
         form_->hide();
@@ -138,13 +139,13 @@ void QtWindow::build() {
             button->setDefault(control.defaultButton);
             widget = button;
             controls_.emplace(control.name,
-                              std::make_unique<QtCommandButton>(button, connections_));
+                              std::make_unique<QtCommandButton>(button, *connections_));
             break;
         }
         case ControlKind::CheckBox: {
             auto* box = new QCheckBox(toQString(control.text), &form);
             widget = box;
-            controls_.emplace(control.name, std::make_unique<QtCheckBox>(box, connections_));
+            controls_.emplace(control.name, std::make_unique<QtCheckBox>(box, *connections_));
             break;
         }
         case ControlKind::Label: {
@@ -163,7 +164,7 @@ void QtWindow::build() {
                 label->setCursor(Qt::UpArrowCursor);
             }
             widget = label;
-            controls_.emplace(control.name, std::make_unique<QtLabel>(label));
+            controls_.emplace(control.name, std::make_unique<QtLabel>(label, *connections_));
             break;
         }
         case ControlKind::ListBox: {
@@ -223,7 +224,7 @@ void QtWindow::build() {
     for (const auto& control : design_.controls) {
         if (control.kind == ControlKind::Timer) {
             controls_.emplace(control.name,
-                              std::make_unique<QtTimer>(connections_, control.intervalMs));
+                              std::make_unique<QtTimer>(*connections_, control.intervalMs));
         }
     }
 
@@ -242,8 +243,10 @@ void QtWindow::build() {
 
     announcer_.emplace(&form);
 
-    form.closeRequested = [this] { invokeGuarded([this] { unload(); }); };
-    form.keyPressed = [this](Qt::Key key) { invokeGuarded([this, key] { routeKey(key); }); };
+    QObject::connect(&form, &FormWidget::closeRequested, connections_.get(),
+                     [this] { invokeGuarded([this] { unload(); }); });
+    QObject::connect(&form, &FormWidget::keyPressed, connections_.get(),
+                     [this](Qt::Key key) { invokeGuarded([this, key] { routeKey(key); }); });
 }
 
 void QtWindow::routeKey(Qt::Key key) {
@@ -283,6 +286,9 @@ void QtWindow::unload() {
     if (unloadHandler_) {
         unloadHandler_();
     }
+    // As a destroyed window on Windows: what is still queued for the widgets reaches no handler.
+    // This may run inside one of those connections; Qt lets a slot end its own context.
+    connections_.reset();
     if (form_) {
         form_->hide();
     }

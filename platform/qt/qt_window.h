@@ -49,9 +49,12 @@ private:
     const WindowDesign& design_;
     QPointer<FormWidget> form_;
     std::optional<Announcer> announcer_;
-    // Owns the signal connections: they end with this object, whatever the widgets do.
-    QObject connections_;
     std::map<std::string, std::unique_ptr<Control>, std::less<>> controls_;
+    // The context of every connection from the widgets to the window's logic and its controls.
+    // It ends when the window unloads, and at the latest before the controls go: the widgets
+    // live on until Qt deletes them later, and the input already queued for them reaches
+    // nothing.
+    std::unique_ptr<QObject> connections_ = std::make_unique<QObject>();
     Handler unloadHandler_;
     bool loaded_ = true;
 };

@@ -21,9 +21,7 @@ FormWidget::FormWidget(const WindowDesign& design, Qt::WindowFlags flags)
 void FormWidget::closeEvent(QCloseEvent* event) {
     // The window's logic decides; it hides the window itself when it unloads.
     event->ignore();
-    if (closeRequested) {
-        closeRequested();
-    }
+    emit closeRequested();
 }
 
 void FormWidget::keyPressEvent(QKeyEvent* event) {
@@ -31,8 +29,8 @@ void FormWidget::keyPressEvent(QKeyEvent* event) {
     // X11 marks the keypad's keys with the keypad modifier: its Enter is Enter all the same.
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) &&
-        modifiers == Qt::NoModifier && keyPressed) {
-        keyPressed(key);
+        modifiers == Qt::NoModifier) {
+        emit keyPressed(key);
         event->accept();
         return;
     }
@@ -55,8 +53,8 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
                        rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
-    if (click && clicked) {
-        clicked();
+    if (click) {
+        emit clicked();
     }
 }
 
@@ -139,9 +137,7 @@ void PictureWidget::paintEvent(QPaintEvent* event) {
 
 void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
     QFrame::mouseReleaseEvent(event);
-    if (clicked) {
-        clicked();
-    }
+    emit clicked();
 }
 
 } // namespace platform::qt

@@ -7,18 +7,22 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include <functional>
-
 // The drawn controls that Qt has no widget for, and the window that hosts them all.
+// What a widget tells the window's logic it tells by a signal, never by a callback of its own:
+// the window connects each signal with a context object that it ends when it unloads, so a widget
+// that lives on (deleted later, with input still queued for it) reaches no logic and no freed
+// control.
 namespace platform::qt {
 
 // A top-level window whose close box and Enter/Esc keys are routed to the window's logic.
 class FormWidget final : public QWidget {
+    Q_OBJECT
 public:
     FormWidget(const WindowDesign& design, Qt::WindowFlags flags);
 
-    std::function<void()> closeRequested;
-    std::function<void(Qt::Key)> keyPressed;
+signals:
+    void closeRequested();
+    void keyPressed(Qt::Key key);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -28,9 +32,12 @@ protected:
 // A label that reports a click: the press and the release both inside it. The second press of a
 // double-click does not count.
 class LabelWidget final : public QLabel {
+    Q_OBJECT
 public:
     explicit LabelWidget(QWidget* parent) : QLabel(parent) {}
-    std::function<void()> clicked;
+
+signals:
+    void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -76,9 +83,12 @@ private:
 
 // A picture box with the classic sunken border, showing its picture at its natural size.
 class PictureWidget final : public QFrame {
+    Q_OBJECT
 public:
     PictureWidget(QWidget* parent, QPixmap picture);
-    std::function<void()> clicked;
+
+signals:
+    void clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Random input on the real program from outside: a private X display with openbox, a private
+# accessibility bus, and the driver (random_input_driver) that sends the events and checks.
+# usage: random_input_test.sh DRIVER PROGRAM [--seed N] [--events N] [--max-burst N] ...
+# Links and mail go to a stand-in xdg-open that only notes them.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+# A display that the window manager cannot open (another X server on a machine shared with other
+# sessions may answer for its number) is tried again on a new one; exit status 75 says so.
+if [[ -z ${PRETEXTOR_SESSION_READY:-} ]]; then
+    for attempt in 1 2 3; do
+        status=0
+        "$here/../with_accessibility_bus.sh" "$0" "$@" || status=$?
+        [[ $status -eq 75 ]] || exit "$status"
+        echo "random_input_test.sh: display not usable, attempt $attempt; trying a new one" >&2
+    done
+    exit 1
+fi
+driver=$1
+program=$2
+shift 2
+
+scratch=$(mktemp -d)
+openbox_pid=
+cleanup() {
+    if [[ -n $openbox_pid ]]; then
+        kill "$openbox_pid" 2>/dev/null || true
+        wait "$openbox_pid" 2>/dev/null || true
+    fi
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+openbox --sm-disable >"$scratch/openbox" 2>&1 &
+openbox_pid=$!
+for _ in $(seq 300); do
+    wm_ready && break
+    kill -0 "$openbox_pid" 2>/dev/null || break
+    sleep 0.1
+done
+wm_ready || {
+    echo "openbox did not take the screen $DISPLAY" >&2
+    cat "$scratch/openbox" >&2
+    exit 75
+}
+
+mkdir "$scratch/bin"
+printf '#!/bin/sh\nexit 0\n' >"$scratch/bin/xdg-open"
+chmod +x "$scratch/bin/xdg-open"
+
+# In the sanitizer build, what the libraries keep until the end is not the program's to report.
+PATH="$scratch/bin:$PATH" \
+    LSAN_OPTIONS="suppressions=$here/../lsan_suppressions.txt:print_suppressions=0" \
+    UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}" \
+    "$driver" "$program" "$@"
