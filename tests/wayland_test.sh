@@ -58,7 +58,9 @@ for scale in 1 2; do
     # As a Wayland desktop starts it: Qt picks its platform itself, and XWayland is not there.
     session=(env -u DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket"
         XDG_SESSION_TYPE=wayland)
-    "${session[@]}" WAYLAND_DEBUG=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" 2>"$trace" &
+    "${session[@]}" WAYLAND_DEBUG=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+        LSAN_OPTIONS="suppressions=$here/lsan_suppressions.txt:print_suppressions=0:fast_unwind_on_malloc=0" \
+        "$program" 2>"$trace" &
     program_pid=$!
     pids+=("$program_pid")
     /usr/bin/python3 "$here/wayland_press.py" ||
@@ -70,10 +72,9 @@ for scale in 1 2; do
     kill -0 "$program_pid" 2>/dev/null && fail "scale $scale: the program did not end after Quit"
     status=0
     wait "$program_pid" || status=$?
-    ((status == 0)) || fail "scale $scale: the program exited with status $status"
-
     # WAYLAND_DEBUG's lines start with a time stamp in brackets; anything else the program said.
     chatter=$(grep -v '^\[' "$trace" || true)
+    ((status == 0)) || fail "scale $scale: the program exited with status $status: $chatter"
     [[ -z $chatter ]] || fail "scale $scale: the program said: $chatter"
     # The arguments of the last such request: the one in force.
     requests() { grep -oE " -> $1\\(.*\\)" "$trace" | sed 's/^ -> [^(]*//' | tail -n1; }
