@@ -18,7 +18,7 @@ set -euo pipefail
 inputs=() out="" release=12
 while (($#)); do
     case $1 in
-    --release) release=$2 && shift 2 ;;
+    --release) release=${2-} && shift $(($# > 1 ? 2 : 1)) ;;
     --in) inputs+=("$(realpath "$2")") && shift 2 ;;
     --out) out=$2 && shift 2 ;;
     *) break ;;
@@ -100,7 +100,8 @@ mount -t tmpfs tmpfs "$root/dev/shm"
 mount -t proc proc "$root/proc"
 mount -t sysfs sys "$root/sys"
 
-echo "fresh-debian.sh: '$command' on $(git -C "$top" rev-parse --short HEAD), Debian $release, in $root"
+echo "fresh-debian.sh: '$command' on $(git -C "$top" rev-parse --short HEAD)," \
+    "Debian $release, in $root"
 start=$SECONDS
 status=0
 env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
