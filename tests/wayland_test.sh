@@ -58,8 +58,8 @@ for scale in 1 2; do
     # As a Wayland desktop starts it: Qt picks its platform itself, and XWayland is not there.
     session=(env -u DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket"
         XDG_SESSION_TYPE=wayland)
-    "${session[@]}" WAYLAND_DEBUG=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-        LSAN_OPTIONS="suppressions=$here/lsan_suppressions.txt:print_suppressions=0:fast_unwind_on_malloc=0" \
+    leaks="suppressions=$here/lsan_suppressions.txt:print_suppressions=0:fast_unwind_on_malloc=0"
+    "${session[@]}" WAYLAND_DEBUG=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LSAN_OPTIONS="$leaks" \
         "$program" 2>"$trace" &
     program_pid=$!
     pids+=("$program_pid")
@@ -98,11 +98,13 @@ for scale in 1 2; do
     ((width >= 514 && width <= 534 && height >= 342 && height <= 392)) ||
         fail "scale $scale: window of $width x $height, not 514 x 342 and a title bar"
     # The window's buffers at the output's scale: the largest one holds the whole window.
-    buffers=$(grep -oE ' -> wl_shm_pool[@#][0-9]+\.create_buffer\(new id wl_buffer[@#][0-9]+, [0-9]+, [0-9]+, [0-9]+' \
-        "$trace" | awk -F', ' '{print $3 * $4, $3 "x" $4}' | sort -n | tail -n1 | cut -d' ' -f2)
+    created='wl_shm_pool[@#][0-9]+\.create_buffer\(new id wl_buffer[@#][0-9]+(, [0-9]+){3}'
+    buffers=$(grep -oE " -> $created" "$trace" | awk -F', ' '{print $3 * $4, $3 "x" $4}' |
+        sort -n | tail -n1 | cut -d' ' -f2)
     [[ $buffers == "$((width * scale))x$((height * scale))" ]] ||
         fail "scale $scale: largest buffer $buffers for a window of $width x $height"
-    echo "scale $scale: native Wayland toplevel, $width x $height with its title bar, buffers $buffers"
+    echo "scale $scale: native Wayland toplevel of $width x $height with its title bar," \
+        "buffers of $buffers"
 
     if [[ $scale == 1 && -n $shots ]]; then
         "${session[@]}" "$program" 2>/dev/null &
