@@ -13,6 +13,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-liberation, fonts-ipafont-mincho, fonts-blankenburg, xdg-utils")
+# Without it a Wayland desktop runs the program through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 # Debian wraps the extended description at under 80 columns.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Composes a random four-word technical excuse of the kind a help desk

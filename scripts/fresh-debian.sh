@@ -1,26 +1,42 @@
 #!/usr/bin/env bash
-# Runs a command on a clone of the current commit inside a brand-new Debian 12 root that holds
+# Runs a command on a clone of the current commit inside a brand-new Debian root that holds
 # nothing but apt, as a newcomer's machine or a container CI job starts. Run as root.
 #
 #   scripts/fresh-debian.sh 'scripts/test.sh'
+#   scripts/fresh-debian.sh --release 13 'scripts/test.sh'
 #   scripts/fresh-debian.sh --in build/release/pretextor_1.3.125_amd64.deb --out /tmp/out 'COMMAND'
 #
-# --in FILE   copies FILE into the root's /build/in/ first (repeatable);
-# --out DIR   copies what the command left in the root's /build/out/ to DIR afterwards.
-# Only the empty base root is cached (/var/tmp/pretextor-debian12-base.tar, remade after a week);
-# every run unpacks it afresh and removes it afterwards, mounts included, however the run ends.
+# --release R  Debian 12 (bookworm, the default) or 13 (trixie);
+# --in FILE    copies FILE into the root's /build/in/ first (repeatable);
+# --out DIR    copies what the command left in the root's /build/out/ to DIR afterwards.
+# The root's apt sources are mmdebstrap's own for the release: main, updates and security.
+# Only the empty base root is cached, one per release (/var/tmp/pretextor-debian12-base.tar,
+# remade after a week); every run unpacks it afresh and removes it afterwards, mounts included,
+# however the run ends.
 set -euo pipefail
 
-inputs=() out=""
+inputs=() out="" release=12
 while (($#)); do
     case $1 in
+    --release) release=${2-} && shift $(($# > 1 ? 2 : 1)) ;;
     --in) inputs+=("$(realpath "$2")") && shift 2 ;;
     --out) out=$2 && shift 2 ;;
     *) break ;;
     esac
 done
-(($# == 1)) || { echo "usage: fresh-debian.sh [--in FILE]... [--out DIR] 'COMMAND'" >&2; exit 2; }
+(($# == 1)) || {
+    echo "usage: fresh-debian.sh [--release 12|13] [--in FILE]... [--out DIR] 'COMMAND'" >&2
+    exit 2
+}
 command=$1
+case $release in
+12 | bookworm) release=12 suite=bookworm ;;
+13 | trixie) release=13 suite=trixie ;;
+*)
+    echo "fresh-debian.sh: unknown release '$release'; known: 12 (bookworm), 13 (trixie)" >&2
+    exit 2
+    ;;
+esac
 [[ $(id -u) -eq 0 ]] || { echo "fresh-debian.sh: run as root" >&2; exit 2; }
 
 # The tools this script itself needs, on a machine that may be a fresh root too.
@@ -36,14 +52,20 @@ fi
 
 top=$(git -C "$(dirname "$0")" rev-parse --show-toplevel)
 
-base=/var/tmp/pretextor-debian12-base.tar
+base=/var/tmp/pretextor-debian$release-base.tar
 if [[ ! -s $base ]] || [[ -n $(find "$base" -mtime +7) ]]; then
-    echo "fresh-debian.sh: making the Debian 12 base root"
-    mmdebstrap --variant=apt --mode=root --format=tar bookworm "$base.part" \
-        "deb http://deb.debian.org/debian bookworm main" \
-        "deb http://deb.debian.org/debian-security bookworm-security main" \
-        "deb http://deb.debian.org/debian bookworm-updates main" >"$base.log" 2>&1 ||
+    echo "fresh-debian.sh: making the Debian $release base root"
+    # No mirror named: for a stable release mmdebstrap's default sources bring its updates and
+    # security suites as well.
+    mmdebstrap --variant=apt --mode=root --format=tar "$suite" "$base.part" >"$base.log" 2>&1 ||
         { echo "fresh-debian.sh: mmdebstrap failed, see $base.log" >&2; exit 1; }
+    sources=$(tar -xOf "$base.part" ./etc/apt/sources.list)
+    for pocket in "$suite-updates" "$suite-security"; do
+        grep -q " $pocket " <<<"$sources" || {
+            echo "fresh-debian.sh: mmdebstrap's sources for $suite lack $pocket" >&2
+            exit 1
+        }
+    done
     mv "$base.part" "$base"
 fi
 
@@ -78,7 +100,8 @@ mount -t tmpfs tmpfs "$root/dev/shm"
 mount -t proc proc "$root/proc"
 mount -t sysfs sys "$root/sys"
 
-echo "fresh-debian.sh: '$command' on $(git -C "$top" rev-parse --short HEAD) in $root"
+echo "fresh-debian.sh: '$command' on $(git -C "$top" rev-parse --short HEAD)," \
+    "Debian $release, in $root"
 start=$SECONDS
 status=0
 env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, the Debian 12 packages that are missing, then checks that the commands the
-# build needs are there. Run as root; does nothing when everything is there.
+# Installs, with apt-get, the Debian packages that are missing (Debian 12 or 13), then checks that
+# the commands the build needs are there. Run as root; does nothing when everything is there.
 # usage: install-deps.sh           what building and running the program needs
 #        install-deps.sh --tests   also what every test needs, the Windows build under Wine included
 set -euo pipefail
@@ -10,10 +10,13 @@ run_packages=(
     build-essential:g++ cmake:cmake pkg-config:pkg-config
     qt6-base-dev:- qt6-base-dev-tools:- libgl-dev:- libxcb1-dev:-
     fonts-liberation:- fonts-ipafont-mincho:- fonts-blankenburg:- xdg-utils:xdg-open
+    # Without it a Wayland desktop runs the program through XWayland.
+    qt6-wayland:-
 )
 test_packages=(
     libgtest-dev:- googletest:-
-    clang-format:clang-format dpkg-dev:dpkg-shlibdeps file:file lintian:lintian
+    # The one clang-format both releases carry, so that both give the same verdict.
+    clang-format-19:clang-format-19 dpkg-dev:dpkg-shlibdeps file:file lintian:lintian
     desktop-file-utils:desktop-file-validate appstream:appstreamcli
     xvfb:Xvfb xauth:xauth dbus-daemon:dbus-daemon dbus-bin:dbus-run-session at-spi2-core:-
     # A window manager and a hand on the display, for the window lifecycle test.
@@ -22,6 +25,8 @@ test_packages=(
     orca:orca speech-dispatcher:speech-dispatcher speech-dispatcher-espeak-ng:- python3-pyatspi:-
     # The random-input driver: X input through XTEST, and the accessibility bus read from outside.
     libx11-dev:- libxtst-dev:- libatspi2.0-dev:-
+    # A Wayland compositor for the Wayland test.
+    weston:weston
     # The Windows program: cross compiler, Wine (wine64 alone brings no wine or wineboot command)
     # with its own fonts, and ImageMagick for the screenshots' checks.
     g++-mingw-w64-x86-64-posix:x86_64-w64-mingw32-g++-posix wine64:- wine:wineboot fonts-wine:-

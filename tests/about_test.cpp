@@ -183,10 +183,7 @@ TEST_F(AboutWindow, SystemInfoIsFoundThroughTheRegistryOrReportedUnavailable) {
          },
          ""},
         {"path value with no data",
-         [&](auto& r, auto&) {
-             r.set(toolKey, "PATH", {platform::reg::typeString, {}});
-         },
-         ""},
+         [&](auto& r, auto&) { r.set(toolKey, "PATH", {platform::reg::typeString, {}}); }, ""},
         {"both keys refused",
          [&](auto& r, auto&) {
              r.set(toolKey, "PATH", FakeRegistry::text(tool));

@@ -39,6 +39,8 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 fonts-liberation 
     grep -q "$needed" <<<"$depends" || { echo "Depends lacks $needed: $depends" >&2; exit 1; }
 done
 [[ $(dpkg-deb -f "$deb" Version) == "$version" ]]
+# Without it a Wayland desktop runs the program through XWayland.
+[[ $(dpkg-deb -f "$deb" Recommends) == *qt6-wayland* ]] || { echo "no Recommends: qt6-wayland" >&2; exit 1; }
 [[ $(dpkg-deb -f "$deb" Section) == games ]]
 # Hardened as Debian's own packages are: every check that can say "no" says "yes". A program is
 # marked as built for control-flow protection only when every object linked in is, and Debian 12's

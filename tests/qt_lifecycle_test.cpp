@@ -63,7 +63,9 @@ TEST_F(QtLifecycle, AMinimizedAboutWindowComesBackVisibleAndActive) {
 
     about->showMinimized();
     ASSERT_TRUE(QTest::qWaitFor([&] { return about->isMinimized(); }, 1000));
-    QApplication::setActiveWindow(main);
+    // The user comes back to the main window before pressing "About" again.
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main, 1000));
     pressAbout();
     EXPECT_EQ(topLevel(QStringLiteral("frmAbout")), about) << "the same window, not a new one";
     expectShownAndActive(about);

@@ -73,7 +73,8 @@ wait_for "openbox to manage the screen" wm_ready
 
 # Offscreen is for the other tests; this one needs the X display. In the sanitizer build, what
 # the libraries keep until the end is not the program's to report.
-env -u QT_QPA_PLATFORM LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan_suppressions.txt:print_suppressions=0" \
+env -u QT_QPA_PLATFORM \
+    LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan_suppressions.txt:print_suppressions=0:fast_unwind_on_malloc=0" \
     "$program" >"$scratch/out" 2>&1 &
 app=$!
 pids+=("$app")

@@ -24,7 +24,7 @@ public:
     // The entry point `name` as a function of type Function (a function pointer type); throws a
     // run-time error naming the DLL and the entry point when the DLL lacks it.
     template <typename Function>
-    requires std::is_function_v<std::remove_pointer_t<Function>>
+        requires std::is_function_v<std::remove_pointer_t<Function>>
     [[nodiscard]] Function entry(const char* name) const {
         return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address(name)));
     }

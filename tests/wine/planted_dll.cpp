@@ -40,8 +40,8 @@ __declspec(dllexport) LRESULT WINAPI LresultFromObject(REFIID, WPARAM, IUnknown*
     return E_FAIL;
 }
 
-__declspec(dllexport) HRESULT WINAPI
-    AccessibleObjectFromWindow(HWND, DWORD, REFIID, void** result) {
+__declspec(dllexport) HRESULT WINAPI AccessibleObjectFromWindow(HWND, DWORD, REFIID,
+                                                                void** result) {
     *result = nullptr;
     return E_FAIL;
 }
