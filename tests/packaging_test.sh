@@ -54,6 +54,11 @@ if ! readelf -n "$(g++ -print-file-name=crti.o)" | grep -q 'x86 feature: IBT, SH
     echo "control-flow protection: $pads landing pads (the C start files carry no marking)"
     ((pads > 100)) || { echo "the packaged program is not built for control-flow protection" >&2; exit 1; }
 fi
+# Branch protection is an arm64 feature; newer hardening-check asks for it on every architecture.
+if [[ $(dpkg --print-architecture) != arm64 ]] &&
+    hardening-check --help 2>&1 | grep -q -- --nobranchprotection; then
+    options+=(--nobranchprotection)
+fi
 hardening=$(hardening-check "${options[@]}" "$program" || true)
 echo "$hardening"
 if grep ': no' <<<"$hardening" | grep -qv '(ignored)'; then
