@@ -65,8 +65,13 @@ sameAs() {
     diff -u "$scratch/$1.txt" "$scratch/now.txt" || fail "$2: HKCU\\Software differs"
 }
 
+# Done only when every process the installer started has ended too: what it registers is read
+# next.
 msiexec() {
-    wine msiexec "$@" /qn
+    local status=0
+    wine msiexec "$@" /qn || status=$?
+    wineserver -w
+    return "$status"
 }
 
 # A registry value as text: value KEY NAME.
