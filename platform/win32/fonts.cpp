@@ -5,8 +5,10 @@
 #include "platform/twips.h"
 #include "text.h"
 
+#include <algorithm>
 #include <array>
 #include <cwchar>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -102,14 +104,37 @@ Made inspect(HDC dc, HFONT font) {
             metrics.tmAveCharWidth, extent.cx};
 }
 
-// Narrower in whole average-width steps until the sample takes no more than the wanted share.
+// The widest average width, in whole steps, at which the sample takes no more than the wanted
+// share. The sample grows with the width, so the search starts where the proportion puts it and
+// takes a step or two from there: every font tried costs the start its glyphs.
 Font stretched(HDC dc, LOGFONTW logFont, LONG averageWidth, LONG naturalWidth, int percent) {
     const LONG wanted = naturalWidth * percent / 100;
-    for (LONG width = averageWidth; width > 1; --width) {
+    const auto fitting = [&](LONG width) -> std::optional<Font> {
         logFont.lfWidth = width;
         Font font = create(logFont);
         if (inspect(dc, font.get()).sampleWidth <= wanted) {
             return font;
+        }
+        return std::nullopt;
+    };
+    if (averageWidth > 1) {
+        LONG width = std::clamp(averageWidth * wanted / std::max(naturalWidth, LONG{1}), LONG{2},
+                                averageWidth);
+        std::optional<Font> found = fitting(width);
+        // Wider while the next step still fits, else narrower until one does.
+        while (found && width < averageWidth) {
+            std::optional<Font> wider = fitting(width + 1);
+            if (!wider) {
+                break;
+            }
+            found = std::move(wider);
+            ++width;
+        }
+        while (!found && --width > 1) {
+            found = fitting(width);
+        }
+        if (found) {
+            return std::move(*found);
         }
     }
     logFont.lfWidth = 1;
