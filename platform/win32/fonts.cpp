@@ -19,31 +19,19 @@ namespace {
 // A face to try for a design face, and how wide, in percent, to draw it so that it takes the room
 // the design gave the original.
 struct FaceChoice {
-    std::wstring_view face;
+    std::wstring face;
     int widthPercent;
 };
 
-// The faces tried for a design face, best first; the design's own name is the last resort.
+// The faces tried for a design face, best first.
 std::vector<FaceChoice> faceChoices(const FontDesign& design) {
-    if (design.family == "MS Sans Serif") {
-        // Windows has the bitmap face's scalable twin, made to the same widths; Arial and its
-        // metric twin run wider.
-        const int standIn = sansSerifStandInWidth(design);
-        return {{L"Microsoft Sans Serif", 100},
-                {L"Arial", standIn},
-                {L"Liberation Sans", standIn},
-                {L"MS Sans Serif", 100}};
+    std::vector<FaceChoice> choices;
+    for (const FaceStandIn& standIn : standInsFor(design.family)) {
+        if (standIn.lookedForOn(FaceSystems::windows)) {
+            choices.push_back({widen(standIn.face), standInWidthPercent(standIn.width, design)});
+        }
     }
-    if (design.family == "MS Mincho") {
-        // It comes with East Asian language support; the title has room for a plain serif.
-        return {{L"MS Mincho", 100}, {L"Times New Roman", 100}, {L"Liberation Serif", 100}};
-    }
-    if (design.family == "Old English Text MT") {
-        // A narrow blackletter that comes with some office suites: a bold serif in its place
-        // needs about four fifths of its width to keep the series name on one line.
-        return {{L"Old English Text MT", 100}, {L"Times New Roman", 78}, {L"Liberation Serif", 78}};
-    }
-    return {};
+    return choices;
 }
 
 // A sample of every letter, measured to find the width that gives the wanted stretch.
@@ -153,7 +141,7 @@ Font createFont(const FontDesign& design, unsigned dpi) {
         const Made made = inspect(dc.get(), font.get());
         // A face the machine lacks comes back as another; a bitmap face keeps its few sizes.
         const bool isLast = index + 1 == choices.size();
-        if (::_wcsicmp(made.face.c_str(), std::wstring(choice.face).c_str()) != 0 ||
+        if (::_wcsicmp(made.face.c_str(), choice.face.c_str()) != 0 ||
             (!made.scalable && !isLast)) {
             continue;
         }
