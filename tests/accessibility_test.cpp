@@ -44,6 +44,25 @@ protected:
         }
         return nodes;
     }
+
+    // Every button, check box and link offers its press or toggle exactly while the user could
+    // click it: a screen reader must not offer to press what is not there.
+    static void expectActionsOnlyOnClickableControls(QWidget* window, const char* when) {
+        QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window);
+        for (int i = 0; i < root->childCount(); ++i) {
+            QAccessibleInterface* node = root->child(i);
+            if (node->role() != QAccessible::Button && node->role() != QAccessible::CheckBox &&
+                node->role() != QAccessible::Link) {
+                continue;
+            }
+            const auto* widget = static_cast<const QWidget*>(node->object());
+            const QStringList actions = node->actionInterface()->actionNames();
+            const bool offered = actions.contains(QAccessibleActionInterface::pressAction()) ||
+                                 actions.contains(QAccessibleActionInterface::toggleAction());
+            EXPECT_EQ(offered, !widget->isHidden() && widget->isEnabled())
+                << widget->objectName().toStdString() << ' ' << when;
+        }
+    }
 };
 
 TEST_F(Accessibility, EveryControlHasARoleAndAName) {
@@ -88,6 +107,10 @@ TEST_F(Accessibility, NamesAndTheProgressValueFollowTheWindow) {
     EXPECT_EQ(tree(main).at("ls1").second, "Multiple") << "a label is named by its current text";
 
     QTest::mouseClick(child<QCheckBox>(main, "Check1"), Qt::LeftButton);
+    auto* quit = child<QPushButton>(main, "Command3");
+    quit->setEnabled(false);
+    expectActionsOnlyOnClickableControls(main, "while idle, Quit disabled");
+    quit->setEnabled(true);
     auto* bar = child<QWidget>(main, "Shape1");
     QAccessibleInterface* progress = QAccessible::queryAccessibleInterface(bar);
     ASSERT_NE(progress->valueInterface(), nullptr);
@@ -95,6 +118,8 @@ TEST_F(Accessibility, NamesAndTheProgressValueFollowTheWindow) {
     auto* button = child<QPushButton>(main, "Command1");
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_FALSE(progress->state().invisible) << "shown while the run is in progress";
+    ASSERT_TRUE(button->isHidden());
+    expectActionsOnlyOnClickableControls(main, "during a run");
     EXPECT_EQ(progress->valueInterface()->maximumValue().toDouble(), 5055.0);
     EXPECT_EQ(progress->valueInterface()->currentValue().toDouble(), 15.0);
     double last = 0;
@@ -109,13 +134,25 @@ TEST_F(Accessibility, NamesAndTheProgressValueFollowTheWindow) {
     EXPECT_EQ(last, 5055.0) << "the value stops at the full scale when the bar overruns it";
     EXPECT_TRUE(QTest::qWaitFor([&] { return !button->isHidden(); }, 5000));
     EXPECT_TRUE(progress->state().invisible) << "hidden again when the run is over";
+    expectActionsOnlyOnClickableControls(main, "after a run");
 }
 
-TEST_F(Accessibility, LinksArePressedLikeAClick) {
-    QTest::mouseClick(child<QPushButton>(main, "Command2"), Qt::LeftButton);
+TEST_F(Accessibility, ButtonsAndLinksArePressedLikeAClick) {
+    auto* fast = child<QCheckBox>(main, "Check1");
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(fast);
+    box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(fast->isChecked());
+    EXPECT_TRUE(box->state().checked);
+    QAccessible::queryAccessibleInterface(child<QWidget>(main, "Command2"))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return topLevel(QStringLiteral("frmAbout")) != nullptr; }));
     QWidget* about = topLevel(QStringLiteral("frmAbout"));
-    ASSERT_NE(about, nullptr);
     const auto aboutTree = tree(about);
+    EXPECT_EQ(aboutTree.at("cmdSysInfo").second, "System Info...") << "no mnemonic marker";
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(child<QWidget>(about, "cmdOK"))
+                    ->state()
+                    .defaultButton);
     for (const char* name : {"Label1", "Label3", "Label4", "Label5"}) {
         EXPECT_EQ(aboutTree.at(name).first, QAccessible::Link) << name;
         EXPECT_EQ(aboutTree.at(name).second, child<QLabel>(about, name)->text()) << name;

@@ -1,5 +1,6 @@
 #include "accessibility.h"
 
+#include "button_accessible.h"
 #include "qt_controls.h"
 #include "widgets.h"
 
@@ -129,6 +130,7 @@ QAccessibleInterface* accessibleFor(const QString& /*className*/, QObject* objec
 
 void installAccessibility() {
     QAccessible::installFactory(accessibleFor);
+    installButtonAccessibility();
 }
 
 void makeLink(LabelWidget* label) {

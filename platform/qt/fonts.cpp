@@ -1,5 +1,6 @@
 #include "fonts.h"
 
+#include "convert.h"
 #include "platform/font_stand_ins.h"
 
 #include <QFont>
@@ -8,19 +9,27 @@
 namespace platform::qt {
 
 void installFontSubstitutes() {
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("MS Mincho"),
-                               {QStringLiteral("IPAMincho"), QStringLiteral("IPAexMincho"),
-                                QStringLiteral("Liberation Serif")});
-    QFont::insertSubstitutions(QStringLiteral("Old English Text MT"),
-                               {QStringLiteral("Blankenburg_UNZ1A"), QStringLiteral("Blankenburg"),
-                                QStringLiteral("Liberation Serif")});
+    for (const DesignFace& design : designFaces()) {
+        QStringList faces;
+        for (const FaceStandIn& standIn : design.standIns) {
+            if (standIn.lookedForOn(FaceSystems::freeDesktop)) {
+                faces.append(toQString(standIn.face));
+            }
+        }
+        QFont::insertSubstitutions(toQString(design.family), faces);
+    }
 }
 
 int substituteStretch(const FontDesign& font) {
-    return font.family == "MS Sans Serif" ? sansSerifStandInWidth(font) : QFont::Unstretched;
+    // Qt draws a family at one stretch, whichever substitute it finds: that of the face it looks
+    // for first.
+    for (const FaceStandIn& standIn : standInsFor(font.family)) {
+        if (standIn.lookedForOn(FaceSystems::freeDesktop)) {
+            const int percent = standInWidthPercent(standIn.width, font);
+            return percent == 100 ? QFont::Unstretched : percent;
+        }
+    }
+    return QFont::Unstretched;
 }
 
 } // namespace platform::qt

@@ -5,8 +5,10 @@
 #include "platform/twips.h"
 #include "text.h"
 
+#include <algorithm>
 #include <array>
 #include <cwchar>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -17,31 +19,19 @@ namespace {
 // A face to try for a design face, and how wide, in percent, to draw it so that it takes the room
 // the design gave the original.
 struct FaceChoice {
-    std::wstring_view face;
+    std::wstring face;
     int widthPercent;
 };
 
-// The faces tried for a design face, best first; the design's own name is the last resort.
+// The faces tried for a design face, best first.
 std::vector<FaceChoice> faceChoices(const FontDesign& design) {
-    if (design.family == "MS Sans Serif") {
-        // Windows has the bitmap face's scalable twin, made to the same widths; Arial and its
-        // metric twin run wider.
-        const int standIn = sansSerifStandInWidth(design);
-        return {{L"Microsoft Sans Serif", 100},
-                {L"Arial", standIn},
-                {L"Liberation Sans", standIn},
-                {L"MS Sans Serif", 100}};
+    std::vector<FaceChoice> choices;
+    for (const FaceStandIn& standIn : standInsFor(design.family)) {
+        if (standIn.lookedForOn(FaceSystems::windows)) {
+            choices.push_back({widen(standIn.face), standInWidthPercent(standIn.width, design)});
+        }
     }
-    if (design.family == "MS Mincho") {
-        // It comes with East Asian language support; the title has room for a plain serif.
-        return {{L"MS Mincho", 100}, {L"Times New Roman", 100}, {L"Liberation Serif", 100}};
-    }
-    if (design.family == "Old English Text MT") {
-        // A narrow blackletter that comes with some office suites: a bold serif in its place
-        // needs about four fifths of its width to keep the series name on one line.
-        return {{L"Old English Text MT", 100}, {L"Times New Roman", 78}, {L"Liberation Serif", 78}};
-    }
-    return {};
+    return choices;
 }
 
 // A sample of every letter, measured to find the width that gives the wanted stretch.
@@ -102,14 +92,37 @@ Made inspect(HDC dc, HFONT font) {
             metrics.tmAveCharWidth, extent.cx};
 }
 
-// Narrower in whole average-width steps until the sample takes no more than the wanted share.
+// The widest average width, in whole steps, at which the sample takes no more than the wanted
+// share. The sample grows with the width, so the search starts where the proportion puts it and
+// takes a step or two from there: every font tried costs the start its glyphs.
 Font stretched(HDC dc, LOGFONTW logFont, LONG averageWidth, LONG naturalWidth, int percent) {
     const LONG wanted = naturalWidth * percent / 100;
-    for (LONG width = averageWidth; width > 1; --width) {
+    const auto fitting = [&](LONG width) -> std::optional<Font> {
         logFont.lfWidth = width;
         Font font = create(logFont);
         if (inspect(dc, font.get()).sampleWidth <= wanted) {
             return font;
+        }
+        return std::nullopt;
+    };
+    if (averageWidth > 1) {
+        LONG width = std::clamp(averageWidth * wanted / std::max(naturalWidth, LONG{1}), LONG{2},
+                                averageWidth);
+        std::optional<Font> found = fitting(width);
+        // Wider while the next step still fits, else narrower until one does.
+        while (found && width < averageWidth) {
+            std::optional<Font> wider = fitting(width + 1);
+            if (!wider) {
+                break;
+            }
+            found = std::move(wider);
+            ++width;
+        }
+        while (!found && --width > 1) {
+            found = fitting(width);
+        }
+        if (found) {
+            return std::move(*found);
         }
     }
     logFont.lfWidth = 1;
@@ -128,7 +141,7 @@ Font createFont(const FontDesign& design, unsigned dpi) {
         const Made made = inspect(dc.get(), font.get());
         // A face the machine lacks comes back as another; a bitmap face keeps its few sizes.
         const bool isLast = index + 1 == choices.size();
-        if (::_wcsicmp(made.face.c_str(), std::wstring(choice.face).c_str()) != 0 ||
+        if (::_wcsicmp(made.face.c_str(), choice.face.c_str()) != 0 ||
             (!made.scalable && !isLast)) {
             continue;
         }

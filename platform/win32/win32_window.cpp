@@ -79,8 +79,7 @@ Win32Window* Win32Window::owning(HWND window) {
 void Win32Window::build() {
     const DWORD style = frameStyle(design_.frame);
     const DWORD exStyle = frameExStyle(design_.frame);
-    const HWND owner =
-        design_.frame == Frame::FixedDialog ? toolkit_.dialogOwner_.get() : HWND{nullptr};
+    const HWND owner = design_.frame == Frame::FixedDialog ? toolkit_.dialogOwner() : HWND{nullptr};
     window_.reset(::CreateWindowExW(exStyle, formClass, widen(design_.caption).c_str(), style,
                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                     owner, nullptr, toolkit_.instance_, this));
@@ -308,10 +307,15 @@ Win32Toolkit::Win32Toolkit()
       bigIcon_(loadIcon(instance_, Picture::ProgramIcon, ::GetSystemMetrics(SM_CXICON))),
       smallIcon_(loadIcon(instance_, Picture::ProgramIcon, ::GetSystemMetrics(SM_CXSMICON))),
       formClass_(formClassFor(instance_, Win32Window::procedure, bigIcon_.get(), smallIcon_.get())),
-      pictureClass_(pictureBoxClassFor(instance_)),
-      dialogOwner_(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                     instance_, nullptr)) {
-    check(static_cast<bool>(dialogOwner_), "CreateWindowEx owner");
+      pictureClass_(pictureBoxClassFor(instance_)) {}
+
+HWND Win32Toolkit::dialogOwner() {
+    if (!dialogOwner_) {
+        dialogOwner_.reset(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                             nullptr, instance_, nullptr));
+        check(static_cast<bool>(dialogOwner_), "CreateWindowEx owner");
+    }
+    return dialogOwner_.get();
 }
 
 std::unique_ptr<Window> Win32Toolkit::load(const WindowDesign& design) {

@@ -110,6 +110,8 @@ private:
     RegisteredClass formClass_;
     RegisteredClass pictureClass_;
     // Dialog frames belong to this hidden window, as forms did: no task-bar button of their own.
+    // Made with the first dialog: under Wine every top-level window costs the start an X window.
+    [[nodiscard]] HWND dialogOwner();
     WindowHandle dialogOwner_;
     int loaded_ = 0;
 };
