@@ -2,9 +2,9 @@
 # Installs into a scratch prefix and builds the Debian package, then checks what they hold
 # against the freedesktop validators, dpkg-deb, hardening-check and, where it is installed, lintian,
 # without installing anything on the machine.
-# usage: packaging_test.sh BUILD_DIR APP_ID VERSION
+# usage: packaging_test.sh BUILD_DIR APP_ID VERSION [hardened|sanitized]
 set -euo pipefail
-build=$1 id=$2 version=$3
+build=$1 id=$2 version=$3 flags=${4:-hardened}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
@@ -45,25 +45,28 @@ done
 # Hardened as Debian's own packages are: every check that can say "no" says "yes". A program is
 # marked as built for control-flow protection only when every object linked in is, and Debian 12's
 # C start files (crti.o) are not: there the program's own code must show the landing pads instead.
-dpkg-deb -x "$deb" "$scratch/unpacked"
-program=$scratch/unpacked/usr/games/pretextor
-options=()
-if ! readelf -n "$(g++ -print-file-name=crti.o)" | grep -q 'x86 feature: IBT, SHSTK'; then
-    options+=(--nocfprotection)
-    pads=$(objdump -d "$program" | grep -c endbr64 || true)
-    echo "control-flow protection: $pads landing pads (the C start files carry no marking)"
-    ((pads > 100)) || { echo "the packaged program is not built for control-flow protection" >&2; exit 1; }
-fi
-# Branch protection is an arm64 feature; newer hardening-check asks for it on every architecture.
-if [[ $(dpkg --print-architecture) != arm64 ]] &&
-    hardening-check --help 2>&1 | grep -q -- --nobranchprotection; then
-    options+=(--nobranchprotection)
-fi
-hardening=$(hardening-check "${options[@]}" "$program" || true)
-echo "$hardening"
-if grep ': no' <<<"$hardening" | grep -qv '(ignored)'; then
-    echo "the packaged program lacks hardening" >&2
-    exit 1
+# A sanitizer build brings its own instrumentation instead; no user gets it.
+if [[ $flags == hardened ]]; then
+    dpkg-deb -x "$deb" "$scratch/unpacked"
+    program=$scratch/unpacked/usr/games/pretextor
+    options=()
+    if ! readelf -n "$(g++ -print-file-name=crti.o)" | grep -q 'x86 feature: IBT, SHSTK'; then
+        options+=(--nocfprotection)
+        pads=$(objdump -d "$program" | grep -c endbr64 || true)
+        echo "control-flow protection: $pads landing pads (the C start files carry no marking)"
+        ((pads > 100)) || { echo "the packaged program is not built for control-flow protection" >&2; exit 1; }
+    fi
+    # Branch protection is an arm64 feature; newer hardening-check asks for it on every architecture.
+    if [[ $(dpkg --print-architecture) != arm64 ]] &&
+        hardening-check --help 2>&1 | grep -q -- --nobranchprotection; then
+        options+=(--nobranchprotection)
+    fi
+    hardening=$(hardening-check "${options[@]}" "$program" || true)
+    echo "$hardening"
+    if grep ': no' <<<"$hardening" | grep -qv '(ignored)'; then
+        echo "the packaged program lacks hardening" >&2
+        exit 1
+    fi
 fi
 if command -v lintian >/dev/null; then
     # Errors and warnings fail; the informational notes (the program's own spellings among them)
