@@ -68,13 +68,15 @@ TEST_F(SysInfoLookup, PrefersTheListOrderOverThePathOrderAndNeedsAnExecutable) {
     EXPECT_EQ(platform::posix::findSysInfoProgram((root / "none").string()), std::nullopt);
 }
 
-TEST_F(SysInfoLookup, AnswersOnlyTheToolPathAsAZeroTerminatedString) {
+TEST_F(SysInfoLookup, AnswersOnlyTheToolPathAsAZeroTerminatedStringNeverFromThePath) {
     file("bin/lshw-gtk", true);
+    file("planted/hardinfo", true);
+    // A tool that only the user's PATH leads to is not the system's.
     const char* saved = std::getenv("PATH");
     const std::string savedPath = saved != nullptr ? saved : "";
-    setenv("PATH", (root / "bin").c_str(), 1);
+    setenv("PATH", (root / "planted").c_str(), 1);
 
-    platform::posix::SysInfoRegistry registry;
+    platform::posix::SysInfoRegistry registry((root / "bin").string());
     platform::reg::Key key = 0;
     namespace reg = platform::reg;
     EXPECT_EQ(registry.openKey(reg::localMachine, "SOFTWARE\\Microsoft\\Shared Tools Location",
@@ -96,11 +98,11 @@ TEST_F(SysInfoLookup, AnswersOnlyTheToolPathAsAZeroTerminatedString) {
     EXPECT_EQ(registry.queryValue(key, "PATH", type, buffer, tooSmall), reg::moreData);
     registry.closeKey(key);
 
-    setenv("PATH", "", 1);
-    EXPECT_EQ(registry.openKey(reg::localMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
-                               reg::queryValueAccess, key),
+    platform::posix::SysInfoRegistry empty((root / "none").string());
+    EXPECT_EQ(empty.openKey(reg::localMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
+                            reg::queryValueAccess, key),
               reg::fileNotFound)
-        << "with no tool installed the lookup fails";
+        << "with no tool in its folders the lookup fails, whatever the PATH holds";
     setenv("PATH", savedPath.c_str(), 1);
 }
 

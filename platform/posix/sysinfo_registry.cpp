@@ -1,7 +1,6 @@
 #include "sysinfo_registry.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <unistd.h>
 
 namespace platform::posix {
@@ -38,8 +37,7 @@ reg::Status SysInfoRegistry::openKey(std::uint32_t root, const std::string& path
     if (root != reg::localMachine || path != toolKey) {
         return reg::fileNotFound;
     }
-    const char* searchPath = std::getenv("PATH");
-    tool_ = findSysInfoProgram(searchPath != nullptr ? searchPath : "");
+    tool_ = findSysInfoProgram(folders_);
     if (!tool_) {
         return reg::fileNotFound;
     }

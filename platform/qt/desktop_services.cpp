@@ -17,8 +17,9 @@ void QtMessageDialog::show(const std::string& text, const std::string& title) {
 
 void DesktopShell::execute(const ShellExecuteRequest& request) {
     // "C:\" has no meaning here; handlers start where a desktop starts them, in the home folder.
-    // A missing handler is not reported, as with the Windows shell.
-    QProcess::startDetached(QStringLiteral("xdg-open"), {toQString(request.file)},
+    // A missing handler is not reported, as with the Windows shell. The system's own opener, not
+    // whatever the user's PATH finds first under its name.
+    QProcess::startDetached(QStringLiteral("/usr/bin/xdg-open"), {toQString(request.file)},
                             QDir::homePath());
 }
 

@@ -2,7 +2,7 @@
 # Random input on the real program from outside: a private X display with openbox, a private
 # accessibility bus, and the driver (random_input_driver) that sends the events and checks.
 # usage: random_input_test.sh DRIVER PROGRAM [--seed N] [--events N] [--max-burst N] ...
-# Links and mail go to a stand-in xdg-open that only notes them.
+# Links and mail go through the system's xdg-open to a stand-in browser that does nothing.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 # A display that the window manager cannot open (another X server on a machine shared with other
@@ -45,12 +45,12 @@ wm_ready || {
     exit 75
 }
 
-mkdir "$scratch/bin"
-printf '#!/bin/sh\nexit 0\n' >"$scratch/bin/xdg-open"
-chmod +x "$scratch/bin/xdg-open"
+# The system's xdg-open, outside any desktop, hands links and mail to $BROWSER: a stand-in.
+printf '#!/bin/sh\nexit 0\n' >"$scratch/browser"
+chmod +x "$scratch/browser"
 
 # In the sanitizer build, what the libraries keep until the end is not the program's to report.
-PATH="$scratch/bin:$PATH" \
+BROWSER=$scratch/browser XDG_CURRENT_DESKTOP="" DESKTOP_SESSION="" \
     LSAN_OPTIONS="suppressions=$here/../lsan_suppressions.txt:print_suppressions=0" \
     UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}" \
     "$driver" "$program" "$@"
