@@ -10,6 +10,8 @@ endif()
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
     set(PRETEXTOR_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
 else()
+    # Without git (a newcomer's first build installs none) the changelog's date serves.
+    set(PRETEXTOR_SOURCE_DATE_EPOCH "")
     find_package(Git QUIET)
     if(GIT_FOUND)
         execute_process(COMMAND ${GIT_EXECUTABLE} -C ${PROJECT_SOURCE_DIR} log -1 --format=%ct
@@ -19,7 +21,7 @@ else()
             set(PRETEXTOR_SOURCE_DATE_EPOCH "")
         endif()
     endif()
-    if(PRETEXTOR_SOURCE_DATE_EPOCH STREQUAL "")
+    if("${PRETEXTOR_SOURCE_DATE_EPOCH}" STREQUAL "")
         file(STRINGS ${PROJECT_SOURCE_DIR}/packaging/changelog.in trailer REGEX "^ -- .*>  " LIMIT_COUNT 1)
         string(REGEX REPLACE "^ -- .*>  " "" changelog_date "${trailer}")
         execute_process(COMMAND date -u -d "${changelog_date}" +%s
