@@ -57,8 +57,10 @@ if [[ $flags == hardened ]]; then
         ((pads > 100)) || { echo "the packaged program is not built for control-flow protection" >&2; exit 1; }
     fi
     # Branch protection is an arm64 feature; newer hardening-check asks for it on every architecture.
-    if [[ $(dpkg --print-architecture) != arm64 ]] &&
-        hardening-check --help 2>&1 | grep -q -- --nobranchprotection; then
+    # (An option it does not know ends it with status 2.)
+    known=0
+    hardening-check --quiet --nobranchprotection "$program" >/dev/null 2>&1 || known=$?
+    if [[ $(dpkg --print-architecture) != arm64 && $known -ne 2 ]]; then
         options+=(--nobranchprotection)
     fi
     hardening=$(hardening-check "${options[@]}" "$program" || true)
