@@ -83,7 +83,8 @@ value() {
 # The one uninstall entry there must be, with this version, publisher and icon.
 expectEntry() {
     local entries code key
-    mapfile -t entries < <(wine uninstaller --list | tr -d '\r' | grep -F '|||VORN: Pretextor')
+    # Wine 10 lists them on standard error, Wine 8 on standard output.
+    mapfile -t entries < <(wine uninstaller --list 2>&1 | tr -d '\r' | grep -F '|||VORN: Pretextor')
     ((${#entries[@]} == 1)) || fail "$2: ${#entries[@]} uninstall entries: ${entries[*]}"
     code=${entries[0]%%|||*}
     key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$code"
@@ -155,7 +156,7 @@ grep -qF 'A newer version of VORN: Pretextor is already installed.' "$scratch/me
 expectEntry "$newerVersion" "downgrade"
 
 msiexec /x "$(windowsPath "$newer")" || fail "uninstall: msiexec exited $?"
-[[ -z $(wine uninstaller --list | tr -d '\r' | grep -F 'VORN: Pretextor') ]] ||
+[[ -z $(wine uninstaller --list 2>&1 | tr -d '\r' | grep -F 'VORN: Pretextor') ]] ||
     fail "an uninstall entry is left"
 sameAs before "after the uninstall"
 echo "installed, started, repaired, upgraded, refused a downgrade and a damaged package, uninstalled clean"
