@@ -1,19 +1,18 @@
 #include "ui_automation_notice.h"
 
 #include "handles.h"
+#include "platform/errors.h"
+#include "system_library.h"
 
 #include <oleauto.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace platform::win32 {
 
 namespace {
-
-inline void freeLibrary(HMODULE module) {
-    ::FreeLibrary(module);
-}
-using Library = Unique<HMODULE, freeLibrary>;
 
 inline void freeString(BSTR text) {
     ::SysFreeString(text);
@@ -34,33 +33,38 @@ using ClientsAreListening = BOOL(WINAPI*)();
 using HostProviderFromHwnd = HRESULT(WINAPI*)(HWND, IUnknown**);
 using RaiseNotificationEvent = HRESULT(WINAPI*)(IUnknown*, int, int, BSTR, BSTR);
 
-template <typename Function> Function lookUp(HMODULE module, const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(module, name)));
-}
+// Not imported: the library is no KnownDLL. The notification came with Windows 10 1709.
+struct UiAutomation {
+    SystemLibrary library{L"uiautomationcore.dll"};
+    ClientsAreListening clientsAreListening =
+        library.entry<ClientsAreListening>("UiaClientsAreListening");
+    HostProviderFromHwnd hostProviderFromHwnd =
+        library.entry<HostProviderFromHwnd>("UiaHostProviderFromHwnd");
+    RaiseNotificationEvent raiseNotificationEvent =
+        library.entry<RaiseNotificationEvent>("UiaRaiseNotificationEvent");
+};
 
-// Not imported: the library is no KnownDLL, and only System32's may be loaded. Kept loaded
-// from the first announcement on.
-HMODULE uiAutomation() {
-    static const Library library(
-        ::LoadLibraryExW(L"uiautomationcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
-    return library.get();
+// Loaded at the first announcement and kept; null where the system lacks it.
+const UiAutomation* uiAutomation() {
+    static const std::optional<UiAutomation> loaded = []() -> std::optional<UiAutomation> {
+        try {
+            return std::optional<UiAutomation>(std::in_place);
+        } catch (const RuntimeError&) {
+            return std::nullopt;
+        }
+    }();
+    return loaded ? &*loaded : nullptr;
 }
 
 } // namespace
 
 bool announceByUiAutomation(HWND window, std::wstring_view text) {
-    const HMODULE module = uiAutomation();
-    if (module == nullptr) {
-        return false;
-    }
-    const auto listening = lookUp<ClientsAreListening>(module, "UiaClientsAreListening");
-    const auto hostProvider = lookUp<HostProviderFromHwnd>(module, "UiaHostProviderFromHwnd");
-    const auto raise = lookUp<RaiseNotificationEvent>(module, "UiaRaiseNotificationEvent");
-    if (listening == nullptr || hostProvider == nullptr || raise == nullptr || !listening()) {
+    const UiAutomation* uia = uiAutomation();
+    if (uia == nullptr || !uia->clientsAreListening()) {
         return false;
     }
     IUnknown* raw = nullptr;
-    if (FAILED(hostProvider(window, &raw)) || raw == nullptr) {
+    if (FAILED(uia->hostProviderFromHwnd(window, &raw)) || raw == nullptr) {
         return false;
     }
     const Provider provider(raw);
@@ -68,8 +72,8 @@ bool announceByUiAutomation(HWND window, std::wstring_view text) {
     const String display(::SysAllocStringLen(copy.data(), static_cast<UINT>(copy.size())));
     const String activity(::SysAllocString(L"Pretextor.NewExcuse"));
     return display && activity &&
-           SUCCEEDED(
-               raise(provider.get(), actionCompleted, mostRecent, display.get(), activity.get()));
+           SUCCEEDED(uia->raiseNotificationEvent(provider.get(), actionCompleted, mostRecent,
+                                                 display.get(), activity.get()));
 }
 
 } // namespace platform::win32
