@@ -66,7 +66,7 @@ public:
 
 private:
     [[nodiscard]] LabelWidget* label() const { return static_cast<LabelWidget*>(widget()); }
-    [[nodiscard]] bool clickable() const { return !label()->isHidden() && reachable(*label()); }
+    [[nodiscard]] bool clickable() const { return clickableNow(*label()); }
 };
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)

@@ -88,7 +88,7 @@ private:
     [[nodiscard]] QString primaryAction() const {
         return button()->isCheckable() ? toggleAction() : pressAction();
     }
-    [[nodiscard]] bool pressable() const { return !button()->isHidden() && reachable(*button()); }
+    [[nodiscard]] bool pressable() const { return clickableNow(*button()); }
 };
 
 QAccessibleInterface* buttonAccessibleFor(const QString& /*className*/, QObject* object) {

@@ -14,6 +14,10 @@ bool reachable(const QWidget& widget) {
     return widget.isEnabled() && (modal == nullptr || modal == widget.window());
 }
 
+bool clickableNow(const QWidget& widget) {
+    return !widget.isHidden() && reachable(widget);
+}
+
 void FocusReturn::hide(QWidget& widget) {
     QWidget* window = widget.window();
     const bool focused = window->focusWidget() == &widget;

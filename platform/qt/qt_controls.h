@@ -28,6 +28,9 @@ private:
 
 // Whether the user can reach the widget: it is enabled, and no modal box blocks its window.
 [[nodiscard]] bool reachable(const QWidget& widget);
+// Whether the user could click the widget now, as a control's canBeClicked says: shown and
+// reachable. A screen reader's action on it is offered only then.
+[[nodiscard]] bool clickableNow(const QWidget& widget);
 
 // What every Qt-backed control shares: the visible flag of its widget and its click handler.
 template <typename Interface, typename Widget> class QtControl : public Interface {
