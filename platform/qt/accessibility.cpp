@@ -69,6 +69,19 @@ private:
     [[nodiscard]] bool clickable() const { return clickableNow(*label()); }
 };
 
+// A frame or dialog, named by its title. Qt names a minimized window by its icon text, which is
+// empty: a screen reader's list of windows would show a nameless one.
+class FormAccessible final : public QAccessibleWidget {
+public:
+    explicit FormAccessible(FormWidget* form)
+        : QAccessibleWidget(form, form->windowType() == Qt::Dialog ? QAccessible::Dialog
+                                                                   : QAccessible::Window) {}
+
+    QString text(QAccessible::Text type) const override {
+        return type == QAccessible::Name ? widget()->windowTitle() : QAccessibleWidget::text(type);
+    }
+};
+
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // A notification inside a status bar, both in the window's corner without a size: nothing to
 // see or click, never focused. Screen readers speak a notification as it shows, and one in a
@@ -112,8 +125,7 @@ QAccessibleInterface* accessibleFor(const QString& /*className*/, QObject* objec
     }
     // A plain widget would be a filler: screen readers name the window by its frame or dialog.
     if (auto* form = dynamic_cast<FormWidget*>(object)) {
-        return new QAccessibleWidget(form, form->windowType() == Qt::Dialog ? QAccessible::Dialog
-                                                                            : QAccessible::Window);
+        return new FormAccessible(form);
     }
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     if (auto* notification = dynamic_cast<NotificationWidget*>(object)) {

@@ -538,20 +538,8 @@ private:
 
     // The main window: named by its title, or by its icon text, which is empty, when minimized.
     Ref<AtspiAccessible> mainFrame() {
-        if (Ref<AtspiAccessible> frame = childNamed(app_.get(), mainTitle)) {
-            return frame;
-        }
-        const auto expected =
-            static_cast<int>(platform::stackingBackToFront(pretextor::form1Design()).size());
-        const int count = atspi_accessible_get_child_count(app_.get(), nullptr);
-        for (int i = 0; i < count; ++i) {
-            Ref<AtspiAccessible> child(atspi_accessible_get_child_at_index(app_.get(), i, nullptr));
-            if (child && takeString(atspi_accessible_get_name(child.get(), nullptr)).empty() &&
-                atspi_accessible_get_child_count(child.get(), nullptr) == expected) {
-                return child;
-            }
-        }
-        return nullptr;
+        // Minimized or not, a window keeps its title as its name.
+        return childNamed(app_.get(), mainTitle);
     }
 
     static Ref<AtspiAccessible> childNamed(AtspiAccessible* parent, std::string_view name) {
@@ -679,7 +667,7 @@ std::string describeEvent(const Event& event) {
         text = "another client destroys the " + std::string(kindName(event.target.window));
         break;
     case Action::Minimize:
-        text = "minimize the About window";
+        text = "minimize the " + std::string(kindName(event.target.window));
         break;
     case Action::Restore:
         text = "window manager restores the About window";
@@ -713,7 +701,7 @@ public:
             event.target.window = uniform(0, 1) < 0.85 ? Kind::About : Kind::Main;
         } else if (roll < 97) {
             event.action = Action::Minimize;
-            event.target.window = Kind::About;
+            event.target.window = uniform(0, 1) < 0.75 ? Kind::About : Kind::Main;
         } else if (roll < 99) {
             event.action = Action::Restore;
             event.target.window = Kind::About;
