@@ -1,6 +1,7 @@
 #include "accessible_object.h"
 
 #include "oleacc.h"
+#include "oleaut32.h"
 #include "platform/errors.h"
 #include "win32_window.h"
 
@@ -236,15 +237,18 @@ HRESULT giveText(std::wstring_view text, BSTR* out) {
     if (out == nullptr) {
         return E_POINTER;
     }
-    *out = ::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-    return *out != nullptr ? S_OK : E_OUTOFMEMORY;
+    *out = nullptr;
+    return answering([&] {
+        *out = oleaut32::allocString(text);
+        return *out != nullptr ? S_OK : E_OUTOFMEMORY;
+    });
 }
 
 HRESULT giveNumber(LONG number, VARIANT* out) {
     if (out == nullptr) {
         return E_POINTER;
     }
-    ::VariantInit(out);
+    *out = VARIANT{};
     out->vt = VT_I4;
     out->lVal = number;
     return S_OK;

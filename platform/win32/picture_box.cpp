@@ -10,8 +10,8 @@ void paint(HWND window) {
     RECT client{};
     ::GetClientRect(window, &client);
     ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
-    // The icon is the control's user data; the control object owns it.
-    if (const auto icon = reinterpret_cast<HICON>(::GetWindowLongPtrW(window, GWLP_USERDATA))) {
+    // The control object owns the icon.
+    if (const auto icon = reinterpret_cast<HICON>(::GetWindowLongPtrW(window, pictureSlot))) {
         ::DrawIconEx(dc, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL);
     }
     if (::GetFocus() == window &&
@@ -51,6 +51,7 @@ WNDCLASSEXW pictureBoxClassFor(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = procedure;
+    windowClass.cbWndExtra = sizeof(LONG_PTR);
     windowClass.hInstance = instance;
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = pictureBoxClass;

@@ -1,4 +1,5 @@
 #include "platform/code_page.h"
+#include "system_library.h"
 #include "win32_services.h"
 #include "windows_headers.h"
 
@@ -9,6 +10,14 @@
 namespace platform::win32 {
 
 namespace {
+
+// shell32 is loaded when a link is first opened: a start does without it and the libraries it
+// brings.
+decltype(&::ShellExecuteA) shellExecute() {
+    static const SystemLibrary library(L"shell32.dll");
+    static const auto entry = library.entry<decltype(&::ShellExecuteA)>("ShellExecuteA");
+    return entry;
+}
 
 const char* optional(const std::optional<std::string>& text, std::string& storage) {
     if (!text) {
@@ -71,7 +80,7 @@ void Win32Shell::execute(const ShellExecuteRequest& request) {
     const std::string file = toSystemCodePage(request.file);
     const std::string directory = toSystemCodePage(request.directory);
     // A refusal is not reported: the result is dropped, as the caller expects.
-    static_cast<void>(::ShellExecuteA(
+    static_cast<void>(shellExecute()(
         reinterpret_cast<HWND>(request.owner), optional(request.verb, verb), file.c_str(),
         optional(request.parameters, parameters), directory.c_str(), request.showCommand));
 }

@@ -1,10 +1,9 @@
 #include "ui_automation_notice.h"
 
 #include "handles.h"
+#include "oleaut32.h"
 #include "platform/errors.h"
 #include "system_library.h"
-
-#include <oleauto.h>
 
 #include <optional>
 #include <string>
@@ -13,11 +12,6 @@
 namespace platform::win32 {
 
 namespace {
-
-inline void freeString(BSTR text) {
-    ::SysFreeString(text);
-}
-using String = Unique<BSTR, freeString>;
 
 inline void release(IUnknown* object) {
     object->Release();
@@ -68,9 +62,8 @@ bool announceByUiAutomation(HWND window, std::wstring_view text) {
         return false;
     }
     const Provider provider(raw);
-    const std::wstring copy(text);
-    const String display(::SysAllocStringLen(copy.data(), static_cast<UINT>(copy.size())));
-    const String activity(::SysAllocString(L"Pretextor.NewExcuse"));
+    const oleaut32::String display(oleaut32::allocString(text));
+    const oleaut32::String activity(oleaut32::allocString(L"Pretextor.NewExcuse"));
     return display && activity &&
            SUCCEEDED(uia->raiseNotificationEvent(provider.get(), actionCompleted, mostRecent,
                                                  display.get(), activity.get()));

@@ -2,6 +2,7 @@
 
 #include "accessible_events.h"
 #include "last_error.h"
+#include "picture_box.h"
 #include "pixels.h"
 #include "text.h"
 
@@ -75,7 +76,7 @@ std::string Win32ListBox::itemText(int index) const {
 
 void Win32PictureBox::setPicture(Icon picture) {
     picture_ = std::move(picture);
-    ::SetWindowLongPtrW(window(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(picture_.get()));
+    ::SetWindowLongPtrW(window(), pictureSlot, reinterpret_cast<LONG_PTR>(picture_.get()));
     ::InvalidateRect(window(), nullptr, TRUE);
 }
 

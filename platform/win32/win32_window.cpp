@@ -1,6 +1,5 @@
 #include "win32_window.h"
 
-#include "accessible_hook.h"
 #include "child_windows.h"
 #include "dpi.h"
 #include "last_error.h"
@@ -84,7 +83,6 @@ void Win32Window::build() {
                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                     owner, nullptr, toolkit_.instance_, this));
     check(static_cast<bool>(window_), "CreateWindowEx " + std::string(design_.name));
-    makeAccessible(handle(), design_);
     if (design_.icon != Picture::None) {
         ::SendMessageW(handle(), WM_SETICON, ICON_BIG,
                        reinterpret_cast<LPARAM>(toolkit_.bigIcon_.get()));
@@ -133,8 +131,7 @@ void Win32Window::addChild(const ControlDesign& control, int id) {
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), toolkit_.instance_, nullptr);
     check(child != nullptr, "CreateWindowEx " + std::string(control.name));
     ::SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    children_.push_back({&control, child});
-    makeAccessible(child, control);
+    children_.push_back({&control, child, std::make_unique<AccessibleHook>(child, control)});
 
     std::unique_ptr<Control> made;
     Notified* notified = nullptr;
@@ -232,6 +229,11 @@ LRESULT Win32Window::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             focusFirst();
         }
         return 0;
+    case WM_GETOBJECT:
+        if (const auto answer = answerGetObject(window, design_, wParam, lParam)) {
+            return *answer;
+        }
+        break;
     case WM_DPICHANGED:
         layout(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "accessible_events.h"
+#include "accessible_hook.h"
 #include "handles.h"
 #include "picture_box.h"
 #include "platform/window.h"
@@ -53,6 +54,7 @@ private:
     struct Child {
         const ControlDesign* design;
         HWND window;
+        std::unique_ptr<AccessibleHook> accessible;
     };
 
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -218,7 +218,8 @@ struct Window {
 
 // The side and the number of colours of the icon that a picture box shows (its user data).
 std::pair<LONG, std::size_t> pictureOf(HWND box) {
-    const auto icon = reinterpret_cast<HICON>(::GetWindowLongPtrW(box, GWLP_USERDATA));
+    const auto icon =
+        reinterpret_cast<HICON>(::GetWindowLongPtrW(box, platform::win32::pictureSlot));
     ICONINFO info{};
     if (::GetIconInfo(icon, &info) == FALSE) {
         return {0, 0};
