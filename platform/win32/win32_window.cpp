@@ -3,6 +3,7 @@
 #include "child_windows.h"
 #include "dpi.h"
 #include "last_error.h"
+#include "pixels.h"
 #include "platform/guarded.h"
 #include "program_icons.h"
 #include "text.h"
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <ranges>
 #include <utility>
 
 namespace platform::win32 {
@@ -18,8 +20,6 @@ namespace platform::win32 {
 namespace {
 
 constexpr const wchar_t* formClass = L"PretextorForm";
-// Child ids and timer ids: the control's place in the design, past the dialog manager's own.
-constexpr int firstId = 100;
 
 DWORD frameStyle(Frame frame) {
     // A fixed frame with the system menu and close box, no minimize or maximize box.
@@ -30,6 +30,10 @@ DWORD frameStyle(Frame frame) {
 DWORD frameExStyle(Frame frame) {
     return frame == Frame::FixedDialog ? WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT
                                        : WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
+}
+
+bool paintedByTheWindow(const ControlDesign& control) {
+    return control.kind == ControlKind::Shape || control.kind == ControlKind::Line;
 }
 
 WNDCLASSEXW formClassFor(HINSTANCE instance, WNDPROC procedure, HICON big, HICON small) {
@@ -83,54 +87,62 @@ void Win32Window::build() {
                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                     owner, nullptr, toolkit_.instance_, this));
     check(static_cast<bool>(window_), "CreateWindowEx " + std::string(design_.name));
-    if (design_.icon != Picture::None) {
-        ::SendMessageW(handle(), WM_SETICON, ICON_BIG,
-                       reinterpret_cast<LPARAM>(toolkit_.bigIcon_.get()));
-        ::SendMessageW(handle(), WM_SETICON, ICON_SMALL,
-                       reinterpret_cast<LPARAM>(toolkit_.smallIcon_.get()));
-    }
+    // The program icon comes with the window class.
 
-    // Created back to front, each on top of those before it.
-    for (const ControlDesign* control : stackingBackToFront(design_)) {
-        const auto index = static_cast<int>(control - design_.controls.data());
-        addChild(*control, firstId + index);
+    const unsigned dpi = dotsPerInch(handle());
+    const auto stacking = stackingBackToFront(design_);
+    // Child windows are made front to back, each at its place: the system puts a new child window
+    // beneath those before it, and every later move or restacking is one more round trip to the
+    // window server.
+    for (const ControlDesign* control : std::views::reverse(stacking)) {
+        if (!paintedByTheWindow(*control)) {
+            const auto index = static_cast<int>(control - design_.controls.data());
+            addChild(*control, firstChildId + index, dpi);
+        }
+    }
+    // The shapes and lines that the window paints itself, back to front.
+    for (const ControlDesign* control : stacking) {
+        if (paintedByTheWindow(*control)) {
+            addPainted(*control);
+        }
     }
     for (std::size_t index = 0; index < design_.controls.size(); ++index) {
         const ControlDesign& control = design_.controls[index];
         if (control.kind == ControlKind::Timer) {
-            const auto id = static_cast<UINT_PTR>(firstId) + index;
+            const auto id = static_cast<UINT_PTR>(firstChildId) + index;
             auto timer = std::make_unique<Win32Timer>(handle(), id, control.intervalMs);
             timers_.emplace(id, timer.get());
             controls_.emplace(control.name, std::move(timer));
         }
     }
-    layout(dotsPerInch(handle()), nullptr);
+    layout(dpi, nullptr);
 }
 
-void Win32Window::addChild(const ControlDesign& control, int id) {
+void Win32Window::addPainted(const ControlDesign& control) {
     if (control.kind == ControlKind::Shape) {
         auto shape = std::make_unique<Win32Shape>(*this, control);
         painted_.push_back(shape.get());
         controls_.emplace(control.name, std::move(shape));
-        return;
-    }
-    if (control.kind == ControlKind::Line) {
+    } else {
         auto line = std::make_unique<Win32Line>(*this, control);
         painted_.push_back(line.get());
         controls_.emplace(control.name, std::move(line));
-        return;
     }
+}
+
+void Win32Window::addChild(const ControlDesign& control, int id, unsigned dpi) {
     const std::optional<ChildKind> kind = childKind(control);
     if (!kind) {
         return;
     }
     const DWORD style =
         WS_CHILD | WS_CLIPSIBLINGS | kind->style | (control.visible ? WS_VISIBLE : 0U);
+    const RECT area = toPixels(control.rect, dpi);
     const HWND child = ::CreateWindowExW(
-        kind->exStyle, kind->className, widen(control.text).c_str(), style, 0, 0, 0, 0, handle(),
+        kind->exStyle, kind->className, widen(control.text).c_str(), style, area.left, area.top,
+        area.right - area.left, area.bottom - area.top, handle(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), toolkit_.instance_, nullptr);
     check(child != nullptr, "CreateWindowEx " + std::string(control.name));
-    ::SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     children_.push_back({&control, child, std::make_unique<AccessibleHook>(child, control)});
 
     std::unique_ptr<Control> made;

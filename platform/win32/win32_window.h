@@ -16,6 +16,9 @@ namespace platform::win32 {
 
 class Win32Toolkit;
 
+// Child ids and timer ids: the control's place in the design, past the dialog manager's own.
+inline constexpr int firstChildId = 100;
+
 // A window of the design, built from Win32 child windows; shapes and lines it paints itself.
 class Win32Window final : public Window, public Surface {
 public:
@@ -60,7 +63,8 @@ private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void build();
-    void addChild(const ControlDesign& control, int id);
+    void addChild(const ControlDesign& control, int id, unsigned dpi);
+    void addPainted(const ControlDesign& control);
     void layout(unsigned dpi, const RECT* suggested);
     void paint();
     // The colours of a label, and the pointer over a control that asks for its own.

@@ -14,6 +14,18 @@
 
 namespace platform::win32 {
 
+namespace {
+
+// Whether a child window already takes this area of its parent's client area.
+bool isAt(HWND child, const RECT& area) {
+    RECT place{};
+    ::GetWindowRect(child, &place);
+    ::MapWindowPoints(HWND_DESKTOP, ::GetParent(child), reinterpret_cast<POINT*>(&place), 2);
+    return ::EqualRect(&place, &area) != FALSE;
+}
+
+} // namespace
+
 void Win32Window::layout(unsigned dpi, const RECT* suggested) {
     dpi_ = dpi;
     std::vector<std::pair<FontDesign, Font>> fonts;
@@ -26,8 +38,10 @@ void Win32Window::layout(unsigned dpi, const RECT* suggested) {
         }
         ::SendMessageW(child.window, WM_SETFONT, reinterpret_cast<WPARAM>(it->second.get()), FALSE);
         const RECT area = toPixels(child.design->rect, dpi);
-        ::SetWindowPos(child.window, nullptr, area.left, area.top, area.right - area.left,
-                       area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        if (!isAt(child.window, area)) {
+            ::SetWindowPos(child.window, nullptr, area.left, area.top, area.right - area.left,
+                           area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        }
         if (child.design->kind == ControlKind::PictureBox) {
             // Shown at its natural 32 pixels a side at 96 dpi.
             get<Win32PictureBox>(child.design->name)

@@ -1,7 +1,11 @@
-// The About window's life on the real Win32 windows, in this process: minimized, destroyed by
-// other code than its own, and the end of the message loop that follows from it.
+// The windows' life on the real Win32 windows, in this process: how their child windows stack,
+// the About window minimized, destroyed by other code than its own, and the end of the message
+// loop that follows from it.
+#include "about_window/frm_about_design.h"
 #include "main_window/form1.h"
+#include "main_window/form1_design.h"
 #include "platform/doubles/fake_services.h"
+#include "platform/win32/child_windows.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_window.h"
 
@@ -10,6 +14,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -125,6 +130,32 @@ TEST_F(Win32Lifecycle, ADestroyedMainWindowLeavesAboutWorkingUntilItGoesToo) {
     EXPECT_NE(::IsWindowVisible(box), FALSE);
     click(box, L"OK");
     EXPECT_EQ(loopEnded, 0);
+}
+
+// The system's order of the child windows, top first, is the order of Tab and of what covers
+// what: the design's front to back.
+TEST_F(Win32Lifecycle, ChildWindowsStackFromFrontToBackAsTheDesignHasThem) {
+    pressAbout();
+    const std::pair<HWND, const platform::WindowDesign*> windows[] = {
+        {main, &pretextor::form1Design()}, {about(), &pretextor::frmAboutDesign()}};
+    for (const auto& [window, design] : windows) {
+        ASSERT_NE(window, nullptr);
+        std::vector<std::string_view> expected;
+        for (const auto* control : platform::stackingBackToFront(*design)) {
+            if (platform::win32::childKind(*control)) {
+                expected.insert(expected.begin(), control->name);
+            }
+        }
+        std::vector<std::string_view> stacked;
+        for (HWND child = ::GetWindow(window, GW_CHILD); child != nullptr;
+             child = ::GetWindow(child, GW_HWNDNEXT)) {
+            const auto index =
+                static_cast<std::size_t>(::GetDlgCtrlID(child) - platform::win32::firstChildId);
+            ASSERT_LT(index, design->controls.size());
+            stacked.push_back(design->controls[index].name);
+        }
+        EXPECT_EQ(stacked, expected) << design->name;
+    }
 }
 
 TEST_F(Win32Lifecycle, AccessibleObjectsRefuseNullOutPointers) {
