@@ -16,10 +16,8 @@ struct Entries {
         library.entry<decltype(&::AccessibleObjectFromWindow)>("AccessibleObjectFromWindow");
 };
 
-// Loaded once, at first use, and kept to the end; a failed load is tried again at the next call.
 const Entries& entries() {
-    static const Entries loaded;
-    return loaded;
+    return loadedOnce<Entries>();
 }
 
 } // namespace

@@ -14,10 +14,8 @@ struct Entries {
         library.entry<decltype(&::SysFreeString)>("SysFreeString");
 };
 
-// Loaded once, at first use, and kept to the end; a failed load is tried again at the next call.
 const Entries& entries() {
-    static const Entries loaded;
-    return loaded;
+    return loadedOnce<Entries>();
 }
 
 } // namespace

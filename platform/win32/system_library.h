@@ -36,4 +36,11 @@ private:
     Module module_;
 };
 
+// A set of entry points loaded at first use and kept to the end; a failed load is tried again at
+// the next call.
+template <typename Entries> const Entries& loadedOnce() {
+    static const Entries loaded;
+    return loaded;
+}
+
 } // namespace platform::win32
