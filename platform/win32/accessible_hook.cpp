@@ -50,7 +50,7 @@ AccessibleHook::~AccessibleHook() {
 }
 
 void AccessibleHook::release() {
-    if (control_ != nullptr && own_ != nullptr) {
+    if (control_ != nullptr) {
         ::SetWindowLongPtrW(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own_));
         ::SetWindowLongPtrW(control_, GWLP_USERDATA, 0);
     }

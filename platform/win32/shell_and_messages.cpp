@@ -13,11 +13,11 @@ namespace {
 
 // shell32 is loaded when a link is first opened: a start does without it and the libraries it
 // brings.
-decltype(&::ShellExecuteA) shellExecute() {
-    static const SystemLibrary library(L"shell32.dll");
-    static const auto entry = library.entry<decltype(&::ShellExecuteA)>("ShellExecuteA");
-    return entry;
-}
+struct Shell32 {
+    SystemLibrary library{L"shell32.dll"};
+    decltype(&::ShellExecuteA) shellExecute =
+        library.entry<decltype(&::ShellExecuteA)>("ShellExecuteA");
+};
 
 const char* optional(const std::optional<std::string>& text, std::string& storage) {
     if (!text) {
@@ -80,7 +80,7 @@ void Win32Shell::execute(const ShellExecuteRequest& request) {
     const std::string file = toSystemCodePage(request.file);
     const std::string directory = toSystemCodePage(request.directory);
     // A refusal is not reported: the result is dropped, as the caller expects.
-    static_cast<void>(shellExecute()(
+    static_cast<void>(loadedOnce<Shell32>().shellExecute(
         reinterpret_cast<HWND>(request.owner), optional(request.verb, verb), file.c_str(),
         optional(request.parameters, parameters), directory.c_str(), request.showCommand));
 }

@@ -1,6 +1,5 @@
 #include "win32_window.h"
 
-#include "child_windows.h"
 #include "dpi.h"
 #include "last_error.h"
 #include "pixels.h"
@@ -30,10 +29,6 @@ DWORD frameStyle(Frame frame) {
 DWORD frameExStyle(Frame frame) {
     return frame == Frame::FixedDialog ? WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT
                                        : WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
-}
-
-bool paintedByTheWindow(const ControlDesign& control) {
-    return control.kind == ControlKind::Shape || control.kind == ControlKind::Line;
 }
 
 WNDCLASSEXW formClassFor(HINSTANCE instance, WNDPROC procedure, HICON big, HICON small) {
@@ -95,14 +90,14 @@ void Win32Window::build() {
     // beneath those before it, and every later move or restacking is one more round trip to the
     // window server.
     for (const ControlDesign* control : std::views::reverse(stacking)) {
-        if (!paintedByTheWindow(*control)) {
+        if (const std::optional<ChildKind> kind = childKind(*control)) {
             const auto index = static_cast<int>(control - design_.controls.data());
-            addChild(*control, firstChildId + index, dpi);
+            addChild(*control, *kind, firstChildId + index, dpi);
         }
     }
     // The shapes and lines that the window paints itself, back to front.
     for (const ControlDesign* control : stacking) {
-        if (paintedByTheWindow(*control)) {
+        if (!childKind(*control)) {
             addPainted(*control);
         }
     }
@@ -130,16 +125,13 @@ void Win32Window::addPainted(const ControlDesign& control) {
     }
 }
 
-void Win32Window::addChild(const ControlDesign& control, int id, unsigned dpi) {
-    const std::optional<ChildKind> kind = childKind(control);
-    if (!kind) {
-        return;
-    }
+void Win32Window::addChild(const ControlDesign& control, const ChildKind& kind, int id,
+                           unsigned dpi) {
     const DWORD style =
-        WS_CHILD | WS_CLIPSIBLINGS | kind->style | (control.visible ? WS_VISIBLE : 0U);
+        WS_CHILD | WS_CLIPSIBLINGS | kind.style | (control.visible ? WS_VISIBLE : 0U);
     const RECT area = toPixels(control.rect, dpi);
     const HWND child = ::CreateWindowExW(
-        kind->exStyle, kind->className, widen(control.text).c_str(), style, area.left, area.top,
+        kind.exStyle, kind.className, widen(control.text).c_str(), style, area.left, area.top,
         area.right - area.left, area.bottom - area.top, handle(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), toolkit_.instance_, nullptr);
     check(child != nullptr, "CreateWindowEx " + std::string(control.name));

@@ -2,6 +2,7 @@
 
 #include "accessible_events.h"
 #include "accessible_hook.h"
+#include "child_windows.h"
 #include "handles.h"
 #include "picture_box.h"
 #include "platform/window.h"
@@ -63,7 +64,7 @@ private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void build();
-    void addChild(const ControlDesign& control, int id, unsigned dpi);
+    void addChild(const ControlDesign& control, const ChildKind& kind, int id, unsigned dpi);
     void addPainted(const ControlDesign& control);
     void layout(unsigned dpi, const RECT* suggested);
     void paint();

@@ -1001,6 +1001,32 @@ private:
         return std::nullopt;
     }
 
+    // What the window manager, or another client, does to a window of the program.
+    void fromOutside(Action action, Window id) {
+        Display* display = display_.get();
+        switch (action) {
+        case Action::WindowManagerClose:
+            // What the close box does: the window manager asks the window to close.
+            display_.clientMessage(id, "_NET_CLOSE_WINDOW", {CurrentTime, 2, 0, 0, 0});
+            break;
+        case Action::Destroy:
+            destroyedByUs_.insert(id);
+            XDestroyWindow(display, id);
+            break;
+        case Action::Minimize:
+            XIconifyWindow(display, id, DefaultScreen(display));
+            break;
+        case Action::Restore:
+        case Action::Activate:
+            // As a pager or task bar asks: source 2.
+            display_.clientMessage(id, "_NET_ACTIVE_WINDOW", {2, CurrentTime, 0, 0, 0});
+            break;
+        case Action::Click:
+        case Action::Key:
+            break;
+        }
+    }
+
     void send(const std::vector<Event>& burst) {
         Display* display = display_.get();
         std::map<Kind, std::optional<TopLevel>> windows;
@@ -1053,34 +1079,8 @@ private:
                 key(event.key);
                 break;
             case Action::WindowManagerClose:
-                if (!window) {
-                    note(text + ": no such window");
-                    break;
-                }
-                ++done_[event.action];
-                note(text);
-                // What the close box does: the window manager asks the window to close.
-                display_.clientMessage(window->id, "_NET_CLOSE_WINDOW", {CurrentTime, 2, 0, 0, 0});
-                break;
             case Action::Destroy:
-                if (!window) {
-                    note(text + ": no such window");
-                    break;
-                }
-                ++done_[event.action];
-                note(text);
-                destroyedByUs_.insert(window->id);
-                XDestroyWindow(display, window->id);
-                break;
             case Action::Minimize:
-                if (!window) {
-                    note(text + ": no such window");
-                    break;
-                }
-                ++done_[event.action];
-                note(text);
-                XIconifyWindow(display, window->id, DefaultScreen(display));
-                break;
             case Action::Restore:
             case Action::Activate:
                 if (!window) {
@@ -1089,8 +1089,7 @@ private:
                 }
                 ++done_[event.action];
                 note(text);
-                // As a pager or task bar asks: source 2.
-                display_.clientMessage(window->id, "_NET_ACTIVE_WINDOW", {2, CurrentTime, 0, 0, 0});
+                fromOutside(event.action, window->id);
                 break;
             }
             XFlush(display);
