@@ -33,6 +33,7 @@ Form1::~Form1() = default;
 void Form1::start() {
     window_ = services_.toolkit.load(form1Design());
     window_->onUnload([this] { Form_Unload(); });
+    window_->onCopy([this] { Form_Copy(); });
     control<CommandButton>("Command1").onClick([this] { Command1_Click(); });
     control<CommandButton>("Command2").onClick([this] { Command2_Click(); });
     control<CommandButton>("Command3").onClick([this] { Command3_Click(); });
@@ -98,9 +99,17 @@ void Form1::doexcuse() {
             excuse += (excuse.empty() ? "" : " ") + PickedWord;
         }
     }
+    ShownExcuse = excuse;
     // Every draw is the user's doing; a blind user hears the excuse as one phrase, since screen
     // readers pass over changes to labels the focus is not on.
     window_->announce(excuse);
+}
+
+void Form1::Form_Copy() {
+    // Before the first draw the labels only say what to press: the clipboard keeps what it had.
+    if (!ShownExcuse.empty()) {
+        window_->copyToClipboard(ShownExcuse);
+    }
 }
 
 void Form1::slowbypass() {

@@ -36,6 +36,7 @@ private:
     void Label1_Click();
     void Label2_Click();
     void Timer1_Timer();
+    void Form_Copy();
 
     void ToggleProgressView();
     void FinishProgress();
@@ -47,6 +48,8 @@ private:
     std::unique_ptr<frmAbout> about_;
     std::int16_t BarStep = 0;
     std::string PickedWord;
+    // The excuse as the labels show it, for the clipboard; empty until the first draw.
+    std::string ShownExcuse;
 };
 
 } // namespace pretextor

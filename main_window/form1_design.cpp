@@ -24,7 +24,8 @@ constexpr ControlDesign excuseLabel(std::string_view name, std::string_view text
             .rect = {left, 4200, width, 375},
             .font = excuseFont,
             .alignment = Alignment::Centre,
-            .tabIndex = tabIndex};
+            .tabIndex = tabIndex,
+            .offersCopy = true};
 }
 
 constexpr ControlDesign listBox(std::string_view name, int left, int width, int tabIndex,

@@ -3,6 +3,7 @@
 #include "errors.h"
 
 #include <algorithm>
+#include <ranges>
 #include <string>
 
 namespace platform {
@@ -73,6 +74,39 @@ const ControlDesign* buttonForEnter(const WindowDesign& design, std::string_view
 const ControlDesign* buttonForEscape(const WindowDesign& design) {
     const auto it = std::ranges::find(design.controls, true, &ControlDesign::cancelButton);
     return it == design.controls.end() ? nullptr : &*it;
+}
+
+const ControlDesign* copyMenuAt(const WindowDesign& design, TwipPoint point,
+                                const std::function<bool(const ControlDesign&)>& shown) {
+    for (const ControlDesign* control : std::views::reverse(stackingBackToFront(design))) {
+        const TwipRect& r = control->rect;
+        if (point.x >= r.left && point.x < r.right() && point.y >= r.top && point.y < r.bottom() &&
+            shown(*control)) {
+            return control->offersCopy ? control : nullptr;
+        }
+    }
+    return nullptr;
+}
+
+std::optional<TwipPoint> copyMenuAnchor(const WindowDesign& design) {
+    std::optional<TwipRect> area;
+    for (const auto& control : design.controls) {
+        if (!control.offersCopy) {
+            continue;
+        }
+        if (!area) {
+            area = control.rect;
+            continue;
+        }
+        const int left = std::min(area->left, control.rect.left);
+        const int top = std::min(area->top, control.rect.top);
+        area = TwipRect{left, top, std::max(area->right(), control.rect.right()) - left,
+                        std::max(area->bottom(), control.rect.bottom()) - top};
+    }
+    if (!area) {
+        return std::nullopt;
+    }
+    return TwipPoint{area->left + area->width / 2, area->top + area->height / 2};
 }
 
 } // namespace platform

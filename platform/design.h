@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -87,6 +88,9 @@ struct ControlDesign {
     bool link = false;
     // A shape that shows progress: the control whose width is the full scale.
     std::string_view progressFrame;
+    // A right-click on it, or the menu key anywhere in its window, offers "Copy": the window's
+    // copy command, which Ctrl+C and Ctrl+Insert run too.
+    bool offersCopy = false;
 };
 
 struct WindowDesign {
@@ -119,6 +123,17 @@ struct WindowDesign {
 // The button that Enter presses: the focused command button, else the window's default button.
 [[nodiscard]] const ControlDesign* buttonForEnter(const WindowDesign& design,
                                                   std::string_view focused);
+// The one item of the copy menu; each backend shows its own shortcut text beside it.
+inline constexpr std::string_view copyCaption = "&Copy";
+
+// The control that a right-click at the point offers "Copy" on: the control shown in front
+// there, when it offers it.
+[[nodiscard]] const ControlDesign*
+copyMenuAt(const WindowDesign& design, TwipPoint point,
+           const std::function<bool(const ControlDesign&)>& shown);
+// Where the menu key opens the copy menu: the middle of the controls that offer it, if any do.
+[[nodiscard]] std::optional<TwipPoint> copyMenuAnchor(const WindowDesign& design);
+
 // The button that Esc presses: the window's cancel button, if it has one.
 [[nodiscard]] const ControlDesign* buttonForEscape(const WindowDesign& design);
 

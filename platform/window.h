@@ -28,6 +28,13 @@ public:
     [[nodiscard]] virtual std::string caption() const = 0;
     virtual void setCaption(const std::string& caption) = 0;
 
+    // The window's copy command: Ctrl+C and Ctrl+Insert anywhere in it, and "Copy" on the menu of
+    // a control that offers it. A window without one keeps those keys for its controls.
+    virtual void onCopy(Handler handler) = 0;
+    // Puts the text on the system's clipboard as plain text. A clipboard that another program
+    // keeps busy is given up on quietly: copying is never worth an error.
+    virtual void copyToClipboard(const std::string& text) = 0;
+
     // Has a screen reader speak the text once, now, wherever the user's focus is; nothing shows.
     virtual void announce(const std::string& text) = 0;
 

@@ -107,6 +107,27 @@ TEST_F(InstantDraw, LinkLabelOpensTheStoriesPageEachTime) {
     EXPECT_EQ(random.draws, 0);
 }
 
+TEST_F(InstantDraw, CopyTakesTheShownExcuseByKeyOrByTheExcuseLabelsMenuOnly) {
+    window->pressCopy();
+    EXPECT_FALSE(window->clipboard()) << "no excuse before the first draw";
+    random.script({0.5F, 8.2F / 53.0F, 0.99F, 0.6F});
+    window->click("Label1");
+    for (const auto name : {"List1", "Command1", "Label1", "Label2", "Label4"}) {
+        EXPECT_FALSE(window->copyFromMenu(name)) << name;
+    }
+    EXPECT_FALSE(window->clipboard());
+    EXPECT_TRUE(window->copyFromMenu("ls3"));
+    EXPECT_EQ(window->clipboard(), "Minor Subsystem Lockout Warning");
+
+    // During a slow draw the excuse still shown is the one copied, and the run keeps its pace.
+    window->click("Command1");
+    tick();
+    window->pressCopy();
+    EXPECT_EQ(window->clipboard(), "Minor Subsystem Lockout Warning");
+    EXPECT_EQ(barWidth(), 1.0F);
+    EXPECT_EQ(random.draws, 4);
+}
+
 using SlowDraw = Form1Fixture;
 
 TEST_F(SlowDraw, UndisturbedRunsGrowTheBarByHalvesAndEndAtTheTwentyThirdTick) {

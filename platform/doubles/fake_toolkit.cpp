@@ -133,6 +133,24 @@ void FakeWindow::pressTab() {
     }
 }
 
+void FakeWindow::pressCopy() {
+    if (shown_ && copyHandler_) {
+        copyHandler_();
+    }
+}
+
+bool FakeWindow::copyFromMenu(std::string_view name) {
+    const ControlDesign& design = findControl(design_, name);
+    const TwipPoint middle{design.rect.left + design.rect.width / 2,
+                           design.rect.top + design.rect.height / 2};
+    const auto shown = [this](const ControlDesign& c) { return control(c.name).visible(); };
+    if (!shown_ || !copyHandler_ || copyMenuAt(design_, middle, shown) != &design) {
+        return false;
+    }
+    copyHandler_();
+    return true;
+}
+
 void FakeWindow::closeBox() {
     if (shown_) {
         unload();

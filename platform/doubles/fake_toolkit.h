@@ -3,6 +3,7 @@
 #include "platform/window.h"
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,12 +25,17 @@ public:
     [[nodiscard]] std::string caption() const override { return caption_; }
     void setCaption(const std::string& caption) override { caption_ = caption; }
     void announce(const std::string& text) override { announcements_.push_back(text); }
+    void onCopy(Handler handler) override { copyHandler_ = std::move(handler); }
+    void copyToClipboard(const std::string& text) override { clipboard_ = text; }
 
     // The user's side. A click on a hidden control or a closed window reaches nothing.
     void click(std::string_view name);
     void pressEnter();
     void pressEscape();
     void pressTab();
+    void pressCopy();
+    // A right-click on the control, then "Copy" if its menu offers it; false when no menu opens.
+    bool copyFromMenu(std::string_view name);
     void closeBox();
     // A modal box opens over the window, or goes: its controls take no input meanwhile.
     void setBlocked(bool blocked);
@@ -41,6 +47,8 @@ public:
     // What a screen reader was given to speak, oldest first.
     [[nodiscard]] const std::vector<std::string>& announcements() const { return announcements_; }
     [[nodiscard]] std::vector<std::string> controlNames() const;
+    // What the window last put on the clipboard; nullopt while it has put nothing there.
+    [[nodiscard]] const std::optional<std::string>& clipboard() const { return clipboard_; }
 
     using Window::get;
 
@@ -52,6 +60,8 @@ private:
     const WindowDesign& design_;
     std::map<std::string, std::unique_ptr<Control>, std::less<>> controls_;
     Handler unloadHandler_;
+    Handler copyHandler_;
+    std::optional<std::string> clipboard_;
     std::string caption_;
     std::string focused_;
     std::vector<std::string> announcements_;

@@ -107,7 +107,8 @@ WId QtWindow::nativeId() const {
 
 void QtWindow::build() {
     form_ = new FormWidget(design_, windowFlags(design_.frame));
-    const PixelMapper mapper(screenDotsPerInch());
+    dotsPerInch_ = screenDotsPerInch();
+    const PixelMapper mapper(dotsPerInch_);
     FormWidget& form = *form_;
 
     // Windows-style forms: the button face behind everything, text in the button-text colour.
@@ -247,6 +248,8 @@ void QtWindow::build() {
                      [this] { invokeGuarded([this] { unload(); }); });
     QObject::connect(&form, &FormWidget::keyPressed, connections_.get(),
                      [this](Qt::Key key) { invokeGuarded([this, key] { routeKey(key); }); });
+    QObject::connect(&form, &FormWidget::menuRequested, connections_.get(),
+                     [this](std::optional<QPoint> at) { showCopyMenu(at); });
 }
 
 void QtWindow::routeKey(Qt::Key key) {

@@ -4,7 +4,9 @@
 #include "native_destroy_watch.h"
 #include "platform/window.h"
 
+#include <QAction>
 #include <QIcon>
+#include <QMenu>
 #include <QObject>
 #include <QPointer>
 
@@ -32,6 +34,8 @@ public:
     [[nodiscard]] std::string caption() const override;
     void setCaption(const std::string& caption) override;
     void announce(const std::string& text) override;
+    void onCopy(Handler handler) override;
+    void copyToClipboard(const std::string& text) override;
 
     // For tests and tools that look at the real widgets.
     [[nodiscard]] QWidget* widget() const;
@@ -44,6 +48,9 @@ protected:
 private:
     void build();
     void routeKey(Qt::Key key);
+    // The copy menu at a point of the window (a right-click) or at its copy anchor (the menu
+    // key), when the window has a copy command and the point a control that offers it.
+    void showCopyMenu(std::optional<QPoint> at);
 
     QtToolkit& toolkit_;
     const WindowDesign& design_;
@@ -56,6 +63,10 @@ private:
     // nothing.
     std::unique_ptr<QObject> connections_ = std::make_unique<QObject>();
     Handler unloadHandler_;
+    Handler copyHandler_;
+    QPointer<QAction> copyAction_;
+    QPointer<QMenu> copyMenu_;
+    double dotsPerInch_ = 96.0;
     bool loaded_ = true;
 };
 

@@ -3,6 +3,7 @@
 #include "convert.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -35,6 +36,16 @@ void FormWidget::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void FormWidget::contextMenuEvent(QContextMenuEvent* event) {
+    // Unanswered by the control under the pointer or with the focus, the request comes up here.
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        emit menuRequested(event->pos());
+    } else {
+        emit menuRequested(std::nullopt);
+    }
+    event->accept();
 }
 
 void LabelWidget::mousePressEvent(QMouseEvent* event) {

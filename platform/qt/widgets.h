@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <optional>
+
 // The drawn controls that Qt has no widget for, and the window that hosts them all.
 // What a widget tells the window's logic it tells by a signal, never by a callback of its own:
 // the window connects each signal with a context object that it ends when it unloads, so a widget
@@ -23,10 +25,13 @@ public:
 signals:
     void closeRequested();
     void keyPressed(Qt::Key key);
+    // A right-click (at a point of the window) or the menu key (no point) asks for a menu.
+    void menuRequested(std::optional<QPoint> at);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 };
 
 // A label that reports a click: the press and the release both inside it. The second press of a

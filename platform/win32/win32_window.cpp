@@ -204,6 +204,15 @@ LRESULT Win32Window::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     case WM_CTLCOLORSTATIC:
         return colourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_CONTEXTMENU: {
+        // A point of -1, -1: asked for from the keyboard.
+        const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        const bool fromKeys = at.x == -1 && at.y == -1;
+        if (showCopyMenu(fromKeys ? std::nullopt : std::optional<POINT>(at))) {
+            return 0;
+        }
+        break;
+    }
     case WM_SETCURSOR:
         if (setCursorOver(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) {
             return TRUE;

@@ -10,6 +10,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,8 @@ public:
     [[nodiscard]] std::string caption() const override;
     void setCaption(const std::string& caption) override;
     void announce(const std::string& text) override;
+    void onCopy(Handler handler) override;
+    void copyToClipboard(const std::string& text) override;
     // What the last announcement left for screen readers that know no UI Automation notification.
     [[nodiscard]] const SpokenDescription& spokenDescription() const { return spoken_; }
 
@@ -46,6 +49,9 @@ public:
     // Tab, Shift+Tab, Enter and Esc go by the design rather than by the child windows' order;
     // true when the key was taken.
     bool routeKey(WPARAM key);
+    // Ctrl+C, Ctrl+Insert, the menu key and Shift+F10, in a window with a copy command; true
+    // when the key was taken.
+    bool routeCopyKey(const MSG& message);
 
     // The window of ours that a message for this window belongs to, if any.
     [[nodiscard]] static Win32Window* owning(HWND window);
@@ -71,6 +77,9 @@ private:
     // The colours of a label, and the pointer over a control that asks for its own.
     LRESULT colourStatic(HDC dc, HWND child) const;
     bool setCursorOver(HWND child, UINT hitTest) const;
+    // The copy menu at a screen point (a right-click) or at the window's copy anchor (a key);
+    // false when there is nothing to offer there.
+    bool showCopyMenu(std::optional<POINT> at);
     // Moves the focus along the tab order from a control; false when no other control can take it.
     bool moveFocus(bool forward, HWND from);
     void focusFirst();
@@ -92,6 +101,8 @@ private:
     std::map<HWND, HWND> focusHeirs_;
     SpokenDescription spoken_;
     Handler unloadHandler_;
+    Handler copyHandler_;
+    bool copyMenuOpen_ = false;
     bool loaded_ = true;
     bool shown_ = false;
 };

@@ -96,6 +96,11 @@ bool Win32Toolkit::preTranslate(MSG& message) {
     if (window == nullptr) {
         return false;
     }
+    bool copied = false;
+    invokeGuarded([&] { copied = window->routeCopyKey(message); });
+    if (copied) {
+        return true;
+    }
     if (message.message == WM_KEYDOWN &&
         (message.wParam == VK_TAB || message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
         bool taken = false;

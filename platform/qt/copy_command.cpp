@@ -1,0 +1,86 @@
+// The window's copy command: its keys, its menu and the clipboard it writes to.
+#include "convert.h"
+#include "fatal.h"
+#include "platform/twips.h"
+#include "qt_window.h"
+#include "widgets.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QShortcut>
+
+namespace platform::qt {
+
+void QtWindow::onCopy(Handler handler) {
+    copyHandler_ = std::move(handler);
+    if (copyAction_ || !form_) {
+        return;
+    }
+    // A shortcut of the window's beats the list views' own Ctrl+C, which would copy one word.
+    auto* action = new QAction(toQString(copyCaption), form_);
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Copy);
+    const QKeySequence controlInsert(Qt::CTRL | Qt::Key_Insert);
+    if (!keys.contains(controlInsert)) {
+        keys.append(controlInsert);
+    }
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setShortcutVisibleInContextMenu(true);
+    form_->addAction(action);
+    QObject::connect(action, &QAction::triggered, connections_.get(), [this] {
+        invokeGuarded([this] {
+            if (copyHandler_) {
+                copyHandler_();
+            }
+        });
+    });
+    copyAction_ = action;
+
+    // The menu key reaches the window as a context menu request on some platforms and not on
+    // others, and Shift+F10 nowhere: both are the window's own shortcuts, and a request while
+    // the menu is open opens no second one.
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        auto* shortcut = new QShortcut(key, form_, nullptr, nullptr, Qt::WindowShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, connections_.get(),
+                         [this] { showCopyMenu(std::nullopt); });
+    }
+}
+
+void QtWindow::copyToClipboard(const std::string& text) {
+    // Qt hands the text on to a clipboard manager when the program ends, where one runs.
+    QGuiApplication::clipboard()->setText(toQString(text), QClipboard::Clipboard);
+}
+
+void QtWindow::showCopyMenu(std::optional<QPoint> at) {
+    if (!loaded_ || !form_ || !copyAction_ || (copyMenu_ && copyMenu_->isVisible())) {
+        return;
+    }
+    QPoint position;
+    if (at) {
+        const TwipPoint point{pixelsToTwips(at->x(), dotsPerInch_),
+                              pixelsToTwips(at->y(), dotsPerInch_)};
+        const auto shown = [this](const ControlDesign& control) {
+            const auto* widget = form_->findChild<QWidget*>(toQString(control.name));
+            return widget != nullptr && widget->isVisible();
+        };
+        if (copyMenuAt(design_, point, shown) == nullptr) {
+            return;
+        }
+        position = *at;
+    } else if (const std::optional<TwipPoint> anchor = copyMenuAnchor(design_)) {
+        position =
+            QPoint(twipsToPixels(anchor->x, dotsPerInch_), twipsToPixels(anchor->y, dotsPerInch_));
+    } else {
+        return;
+    }
+    auto* menu = new QMenu(form_);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(copyAction_);
+    copyMenu_ = menu;
+    // Not exec(): no nested event loop, so the slow draw's ticks and every other event go on
+    // as they would without the menu.
+    menu->popup(form_->mapToGlobal(position));
+}
+
+} // namespace platform::qt
