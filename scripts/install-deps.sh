@@ -21,6 +21,8 @@ test_packages=(
     xvfb:Xvfb xauth:xauth dbus-daemon:dbus-daemon dbus-bin:dbus-run-session at-spi2-core:-
     # A window manager and a hand on the display, for the window lifecycle test.
     openbox:openbox xdotool:xdotool x11-utils:xprop
+    # Another client's read of the clipboard, for the copied excuse.
+    xclip:xclip
     # A real screen reader, speaking through espeak-ng, and its Python client library.
     orca:orca speech-dispatcher:speech-dispatcher speech-dispatcher-espeak-ng:- python3-pyatspi:-
     # The random-input driver: X input through XTEST, and the accessibility bus read from outside.

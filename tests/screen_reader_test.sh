@@ -145,6 +145,18 @@ expect_excuse() {
     [[ $times -eq 1 ]] || fail "the excuse '$excuse' was spoken $times times after $1"
 }
 
+# What the user pastes elsewhere, read as another X client reads the clipboard.
+clipboard_is() { [[ $(xclip -o -selection clipboard 2>/dev/null) == "$1" ]]; }
+keep_on_clipboard() {
+    xclip -selection clipboard -quiet <<<"kept" >/dev/null 2>&1 &
+    pids+=($!)
+    wait_for "xclip to hold the clipboard" 5 clipboard_is kept
+}
+keep_on_clipboard
+xdotool key ctrl+c
+sleep 1
+clipboard_is kept || fail "Ctrl+C before the first draw changed the clipboard"
+
 press_until 'Calculate an Excuse! button' Tab
 m=$(mark)
 xdotool key space
@@ -157,6 +169,13 @@ press_until 'Need Another Excuse? button' shift+Tab
 m=$(mark)
 xdotool key space
 expect_excuse "a fast draw" "$m"
+xdotool key ctrl+c
+wait_for "Ctrl+C to copy the excuse" 10 clipboard_is "$(excuse_shown read)"
+keep_on_clipboard
+xdotool key shift+F10
+sleep 0.5
+xdotool key c
+wait_for "the copy menu's Copy to copy the excuse" 10 clipboard_is "$(excuse_shown read)"
 
 # Orca's "speak window title".
 m=$(mark)

@@ -200,6 +200,37 @@ bool fromTheLists(const std::vector<std::string>& words) {
     return true;
 }
 
+// The clipboard's text as a program pasting it reads it; its own text goes there with put.
+std::string clipboardText() {
+    std::string text = "(nothing)";
+    if (::OpenClipboard(nullptr) != FALSE) {
+        if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+            text = narrow(static_cast<const wchar_t*>(::GlobalLock(data)));
+            ::GlobalUnlock(data);
+        }
+        ::CloseClipboard();
+    }
+    return text;
+}
+
+void putOnClipboard(const std::wstring& text) {
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    std::ranges::copy(std::wstring_view(text.c_str(), text.size() + 1),
+                      static_cast<wchar_t*>(::GlobalLock(memory)));
+    ::GlobalUnlock(memory);
+    expect(::OpenClipboard(nullptr) != FALSE && ::EmptyClipboard() != FALSE &&
+               ::SetClipboardData(CF_UNICODETEXT, memory) != nullptr && ::CloseClipboard(),
+           "the driver puts its own text on the clipboard");
+}
+
+std::string joined(const std::vector<std::string>& words) {
+    std::string text;
+    for (const auto& word : words) {
+        text += (text.empty() ? "" : " ") + word;
+    }
+    return text;
+}
+
 std::string versionString(const std::wstring& exe, const wchar_t* name) {
     DWORD ignored = 0;
     const DWORD size = ::GetFileVersionInfoSizeW(exe.c_str(), &ignored);
@@ -338,12 +369,29 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
            "no excuse before the first draw");
     pose(poseFolder, L"main", main);
 
+    putOnClipboard(L"kept");
+    ::SetForegroundWindow(main);
+    expect(waitFor([&] { return ::GetForegroundWindow() == main; }), "the main window is active");
+    press({VK_CONTROL, 'C'});
+    expect(!waitFor([] { return clipboardText() != "kept"; }, 500ms),
+           "Ctrl+C before the first draw leaves the clipboard as it was");
+
     click(fast);
     expect(waitFor([&] { return ::SendMessageW(fast, BM_GETCHECK, 0, 0) == BST_CHECKED; }),
            "Fast Refesh ticks");
     click(calculate);
     expect(waitFor([&] { return fromTheLists(excuseWords(main, at.excuseTop)); }),
            "a fast draw shows four words from the four lists");
+    const std::string excuse = joined(excuseWords(main, at.excuseTop));
+    press({VK_CONTROL, 'C'});
+    expect(waitFor([&] { return clipboardText() == excuse; }),
+           "Ctrl+C, with a word list focused, copies \"" + excuse + "\"");
+    putOnClipboard(L"kept");
+    press({VK_SHIFT, VK_F10});
+    expect(waitFor([] { return ::IsWindowVisible(::FindWindowW(L"#32768", nullptr)) != FALSE; }),
+           "Shift+F10 opens the copy menu");
+    press({'C'});
+    expect(waitFor([&] { return clipboardText() == excuse; }), "whose \"Copy\" copies it too");
 
     click(fast);
     waitFor([&] { return ::SendMessageW(fast, BM_GETCHECK, 0, 0) == BST_UNCHECKED; });
