@@ -41,7 +41,8 @@ void QtWindow::onCopy(Handler handler) {
     // the menu is open opens no second one.
     for (const QKeySequence& key :
          {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
-        auto* shortcut = new QShortcut(key, form_, nullptr, nullptr, Qt::WindowShortcut);
+        auto* shortcut = new QShortcut(key, form_);
+        shortcut->setContext(Qt::WindowShortcut);
         QObject::connect(shortcut, &QShortcut::activated, connections_.get(),
                          [this] { showCopyMenu(std::nullopt); });
     }
