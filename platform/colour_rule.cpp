@@ -91,4 +91,36 @@ Colour outlineColour(const ThemeColours& theme) {
     return reads(theme.windowText, ground.face, graphicContrast) ? theme.windowText : ground.text;
 }
 
+DrawnColours coloursOf(const WindowDesign& window, const ControlDesign& control,
+                       const ThemeColours& theme) {
+    const Colour face = groundOf(theme).face;
+    switch (control.kind) {
+    case ControlKind::Line: {
+        if (!control.line.colour) {
+            return {outlineColour(theme), face, face};
+        }
+        // Of an etched pair, the element lighter than mid grey is the light one.
+        const ColourRole role =
+            luminance(*control.line.colour) > 0.5 ? ColourRole::LineLight : ColourRole::LineDark;
+        return {chooseColour(role, control.line.colour, face, theme), face, face};
+    }
+    case ControlKind::Shape: {
+        const auto fillOf = [&](const ShapeDesign& shape) {
+            return chooseColour(ColourRole::BarFrame, shape.fillColour, face, theme);
+        };
+        const Colour fill =
+            control.progressFrame.empty()
+                ? fillOf(control.shape)
+                : chooseColour(ColourRole::Bar, control.shape.fillColour,
+                               fillOf(findControl(window, control.progressFrame).shape), theme);
+        return {outlineColour(theme),
+                chooseColour(ColourRole::ShapeBack, control.shape.backColour, face, theme), fill};
+    }
+    default:
+        return {chooseColour(control.link ? ColourRole::Link : ColourRole::Text, control.foreColour,
+                             face, theme),
+                face, face};
+    }
+}
+
 } // namespace platform

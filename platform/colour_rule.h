@@ -46,4 +46,14 @@ struct Ground {
 // Lines and outlines that the design leaves in the window-text colour.
 [[nodiscard]] Colour outlineColour(const ThemeColours& theme);
 
+// The colours a control of the design is drawn in: a label's or a line's colour (fore) on the
+// ground behind it (back); a shape's outline (fore), back colour and fill colour.
+struct DrawnColours {
+    Colour fore;
+    Colour back;
+    Colour fill;
+};
+[[nodiscard]] DrawnColours coloursOf(const WindowDesign& window, const ControlDesign& control,
+                                     const ThemeColours& theme);
+
 } // namespace platform
