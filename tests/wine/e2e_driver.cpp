@@ -6,12 +6,15 @@
 // meanwhile).
 #include "driving.h"
 #include "engine/excuse_engine.h"
+#include "platform/colour_rule.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <exception>
 #include <initializer_list>
+#include <map>
+#include <span>
 #include <string>
 #include <thread>
 #include <vector>
@@ -285,6 +288,63 @@ void pose(const std::wstring& folder, const std::wstring& name, HWND window) {
     waitFor([&] { return fileExists(folder + L"\\" + name + L".taken"); }, 30s);
 }
 
+// Every label's text read from the screen's pixels: its most common colour against the colour
+// that stands out most from it, 4.5:1 at least. At the default theme the links keep the
+// design's blue and every other label the system's text colour.
+void expectLabelsRead(HWND window, int links) {
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    std::this_thread::sleep_for(500ms);
+    const wchar_t* theme = ::_wgetenv(L"PRETEXTOR_THEME");
+    const bool standard = theme == nullptr || std::wstring(theme) == L"default";
+    RECT client{};
+    ::GetClientRect(window, &client);
+    const HDC screen = ::GetDC(nullptr);
+    const HDC memory = ::CreateCompatibleDC(screen);
+    int blue = 0;
+    for (const Child& child : childrenOf(window)) {
+        RECT area{};
+        if (child.className != "Static" || ::IntersectRect(&area, &child.rect, &client) == FALSE) {
+            continue;
+        }
+        const int width = area.right - area.left;
+        const int height = area.bottom - area.top;
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
+        void* bits = nullptr;
+        const HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        const HGDIOBJ old = ::SelectObject(memory, bitmap);
+        POINT origin{area.left, area.top};
+        ::ClientToScreen(window, &origin);
+        ::BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+        std::map<platform::Colour, int> counts;
+        for (const auto pixel : std::span(static_cast<const std::uint32_t*>(bits),
+                                          static_cast<std::size_t>(width * height))) {
+            // 0x00RRGGBB in the bitmap.
+            ++counts[((pixel & 0xFFU) << 16U) | (pixel & 0xFF00U) | ((pixel >> 16U) & 0xFFU)];
+        }
+        ::SelectObject(memory, old);
+        ::DeleteObject(bitmap);
+        const platform::Colour back =
+            std::ranges::max_element(counts, {}, [](auto& c) { return c.second; })->first;
+        const platform::Colour text = std::ranges::max_element(counts, {}, [&](auto& c) {
+                                          return platform::contrastRatio(c.first, back);
+                                      })->first;
+        const double ratio = platform::contrastRatio(text, back);
+        expect(ratio >= 4.5, "\"" + child.text + "\" reads at " + std::to_string(ratio) + ":1");
+        if (standard) {
+            const bool isBlue = platform::contrastRatio(text, 0x00FF0000) < 1.05;
+            blue += isBlue ? 1 : 0;
+            expect(isBlue || platform::contrastRatio(text, ::GetSysColor(COLOR_BTNTEXT)) < 1.05,
+                   "\"" + child.text + "\" keeps its colour at the default theme");
+        }
+    }
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    if (standard) {
+        expect(blue == links, "the links keep the design's blue at the default theme");
+    }
+}
+
 void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& poseFolder) {
     const wchar_t* wanted = ::_wgetenv(L"PRETEXTOR_DPI");
     const unsigned dpi = wanted != nullptr ? static_cast<unsigned>(::_wtoi(wanted)) : 96U;
@@ -336,6 +396,7 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
     expect(excuseWords(main, at.excuseTop) ==
                std::vector<std::string>{"Press", "Button", "Press", "Button"},
            "no excuse before the first draw");
+    expectLabelsRead(main, 1);
     pose(poseFolder, L"main", main);
 
     click(fast);
@@ -396,6 +457,7 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
                std::to_string(at.aboutOrigin.y) + ", is " + std::to_string(origin.x) + "," +
                std::to_string(origin.y));
     expect(hasChildWithText(box, "Version 1.3.125"), "About reads \"Version 1.3.125\"");
+    expectLabelsRead(box, 4);
     pose(poseFolder, L"about", box);
 
     const HWND sysInfo = childWithText(box, "&System Info...");
