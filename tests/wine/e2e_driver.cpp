@@ -288,14 +288,16 @@ void pose(const std::wstring& folder, const std::wstring& name, HWND window) {
     waitFor([&] { return fileExists(folder + L"\\" + name + L".taken"); }, 30s);
 }
 
-// Every label's text read from the screen's pixels: its most common colour against the colour
-// that stands out most from it, 4.5:1 at least. At the default theme the links keep the
-// design's blue and every other label the system's text colour.
-void expectLabelsRead(HWND window, int links) {
-    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    std::this_thread::sleep_for(500ms);
+bool standardTheme() {
     const wchar_t* theme = ::_wgetenv(L"PRETEXTOR_THEME");
-    const bool standard = theme == nullptr || std::wstring(theme) == L"default";
+    return theme == nullptr || std::wstring(theme) == L"default";
+}
+
+// Every label's text read from the screen's pixels: its most common colour, the face's, against
+// the colour that stands out most from it, 4.5:1 at least. At the default theme the links keep
+// the design's blue and every other label the system's text colour.
+void expectLabelsRead(HWND window, int links, bool standard) {
+    std::this_thread::sleep_for(500ms);
     RECT client{};
     ::GetClientRect(window, &client);
     const HDC screen = ::GetDC(nullptr);
@@ -330,6 +332,11 @@ void expectLabelsRead(HWND window, int links) {
                                           return platform::contrastRatio(c.first, back);
                                       })->first;
         const double ratio = platform::contrastRatio(text, back);
+        char colours[40];
+        std::snprintf(colours, sizeof colours, " (%06x, the face %06x)", back,
+                      static_cast<unsigned>(::GetSysColor(COLOR_BTNFACE)));
+        expect(back == ::GetSysColor(COLOR_BTNFACE),
+               "\"" + child.text + "\" lies on the face" + colours);
         expect(ratio >= 4.5, "\"" + child.text + "\" reads at " + std::to_string(ratio) + ":1");
         if (standard) {
             const bool isBlue = platform::contrastRatio(text, 0x00FF0000) < 1.05;
@@ -396,7 +403,7 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
     expect(excuseWords(main, at.excuseTop) ==
                std::vector<std::string>{"Press", "Button", "Press", "Button"},
            "no excuse before the first draw");
-    expectLabelsRead(main, 1);
+    expectLabelsRead(main, 1, standardTheme());
     pose(poseFolder, L"main", main);
 
     click(fast);
@@ -457,7 +464,7 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
                std::to_string(at.aboutOrigin.y) + ", is " + std::to_string(origin.x) + "," +
                std::to_string(origin.y));
     expect(hasChildWithText(box, "Version 1.3.125"), "About reads \"Version 1.3.125\"");
-    expectLabelsRead(box, 4);
+    expectLabelsRead(box, 4, standardTheme());
     pose(poseFolder, L"about", box);
 
     const HWND sysInfo = childWithText(box, "&System Info...");
