@@ -68,66 +68,36 @@ TEST(Twips, BecomePixelsByTheScreensDotsPerInch) {
 // 3:1 for lines and the bar), the theme's otherwise or in high contrast, and a readable ground
 // even in a broken theme.
 TEST(ColourRule, KeepsTheDesignWhereItReadsAndTheThemeWhereItDoesNot) {
-    using platform::ColourRole;
-    constexpr platform::Colour white = 0x00FFFFFF, black = 0, blue = 0x00FF0000;
-    const platform::ThemeColours light{.face = white, .text = black, .link = 0x00AA0000};
-    platform::ThemeColours contrast = light;
-    contrast.highContrast = true;
-    const platform::ThemeColours dark{.face = 0x00302D2D,
-                                      .text = 0x00E6E6E6,
-                                      .window = 0x001E1E1E,
-                                      .windowText = 0x00E6E6E6,
-                                      .link = 0x00FFAA64,
-                                      .highlight = 0x00D77800,
-                                      .lineDark = 0x00808080,
-                                      .lineLight = 0x00505050};
-    platform::ThemeColours darkUnreadableLink = dark;
-    darkUnreadableLink.link = 0x00402020;
-    platform::ThemeColours textOnFace = dark;
-    textOnFace.text = dark.face;
-    const platform::ThemeColours allSame{0x00808080, 0x00808080, 0x00808080, 0x00808080,
-                                         0x00808080, 0x00808080, 0x00808080, 0x00808080};
+    using enum platform::ColourRole;
+    constexpr platform::Colour white = 0x00FFFFFF, black = 0, blue = 0x00FF0000, grey = 0x00808080;
+    const platform::ThemeColours light{.face = white, .link = 0x00AA0000};
+    const platform::ThemeColours contrast{.face = white, .link = 0xFF, .highContrast = true};
+    const platform::ThemeColours dark{0x00302D2D, 0x00E6E6E6, 0x001E1E1E, 0x00E6E6E6, 0x00402020};
+    const platform::ThemeColours textOnFace{dark.face, dark.face, dark.window, dark.windowText};
+    const platform::ThemeColours allSame{grey, grey, grey, grey, grey, grey, grey, grey};
     struct Case {
-        ColourRole role;
+        platform::ColourRole role;
         std::optional<platform::Colour> design;
         platform::Colour behind;
         const platform::ThemeColours& theme;
         platform::Colour expected;
     };
-    for (const Case& c : std::vector<Case>{
-             {ColourRole::Text, 0x00767676, white, light, 0x00767676},         // 4.54:1
-             {ColourRole::Text, 0x00777777, white, light, black},              // 4.48:1
-             {ColourRole::LineDark, 0x00949494, white, light, 0x00949494},     // 3.03:1
-             {ColourRole::LineDark, 0x00959595, white, light, light.lineDark}, // 2.99:1
-             {ColourRole::LineLight, white, 0x00F0F0F0, light, white},
-             {ColourRole::Link, blue, white, light, blue},
-             {ColourRole::Bar, blue, 0x00FFFFC0, light, blue},
-             {ColourRole::Bar, 0x00FFFFA0, 0x00FFFFC0, light, light.highlight},
-             {ColourRole::ShapeBack, 0x00FFC0C0, white, light, 0x00FFC0C0},
-             // The user's choice is law in high contrast, also where the design would read.
-             {ColourRole::Text, black, white, contrast, black},
-             {ColourRole::Link, blue, white, contrast, contrast.link},
-             {ColourRole::LineDark, 0x00808080, white, contrast, contrast.lineDark},
-             {ColourRole::Bar, blue, white, contrast, contrast.highlight},
-             {ColourRole::BarFrame, 0x00FFFFC0, white, contrast, white},
-             {ColourRole::ShapeBack, 0x00FFC0C0, white, contrast, white},
-             {ColourRole::Text, black, dark.face, dark, dark.text},
-             {ColourRole::Text, std::nullopt, dark.face, dark, dark.text},
-             {ColourRole::Link, blue, dark.face, dark, dark.link},
-             {ColourRole::Link, blue, dark.face, darkUnreadableLink, dark.text},
-             {ColourRole::LineLight, white, dark.face, dark, white},
-             // Broken themes: window text on the window colour, then black on white.
-             {ColourRole::Text, black, dark.window, textOnFace, dark.windowText},
-             {ColourRole::Link, blue, white, allSame, blue},
-             {ColourRole::Text, std::nullopt, white, allSame, black},
-         }) {
+    for (const Case& c : std::vector<Case>{{Text, 0x00767676, white, light, 0x00767676}, // 4.54:1
+                                           {Text, 0x00777777, white, light, black},      // 4.48:1
+                                           {LineDark, 0x00949494, white, light, 0x00949494},
+                                           {LineDark, 0x00959595, white, light, light.lineDark},
+                                           {Bar, 0x00FFFFA0, 0x00FFFFC0, light, light.highlight},
+                                           {ShapeBack, 0x00FFC0C0, white, light, 0x00FFC0C0},
+                                           {Text, black, white, contrast, black},
+                                           {Link, blue, white, contrast, 0xFF},
+                                           {BarFrame, 0x00FFFFC0, white, contrast, white},
+                                           {Link, blue, dark.face, dark, dark.text},
+                                           {Text, black, dark.window, textOnFace, dark.windowText},
+                                           {Text, std::nullopt, white, allSame, black}}) {
         EXPECT_EQ(platform::chooseColour(c.role, c.design, c.behind, c.theme), c.expected)
             << static_cast<int>(c.role) << " " << std::hex << c.design.value_or(0xFFFFFFFF);
     }
     EXPECT_EQ(platform::groundOf(textOnFace).face, dark.window);
     EXPECT_EQ(platform::groundOf(allSame).face, white);
-    EXPECT_EQ(platform::outlineColour(allSame), 0x00808080U); // 3.9:1 on white
-    EXPECT_NEAR(platform::contrastRatio(black, white), 21.0, 1e-9);
 }
-
 } // namespace

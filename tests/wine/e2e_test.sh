@@ -29,30 +29,19 @@ if [[ ${PRETEXTOR_FACES:-design} == none ]]; then
 "Old English Text MT"=-'
 fi
 
-# The system colours of a theme, as Windows keeps them under Control Panel\Colors.
+# The system colours of a theme, as Windows keeps them under Control Panel\Colors: the face,
+# its text, the window, its text, links, highlight, the 3-D shadow and light.
 colours() {
-    local face text window windowText link highlight shadow light
+    local values
     case $1 in
-    high-contrast-black)
-        read -r face text window windowText link highlight shadow light <<<\
-            "0_0_0 255_255_255 0_0_0 255_255_255 255_255_0 26_235_255 128_128_128 255_255_255" ;;
-    high-contrast-white)
-        read -r face text window windowText link highlight shadow light <<<\
-            "255_255_255 0_0_0 255_255_255 0_0_0 0_0_159 55_0_110 128_128_128 192_192_192" ;;
-    dark)
-        read -r face text window windowText link highlight shadow light <<<\
-            "45_45_48 230_230_230 30_30_30 230_230_230 120_180_255 0_120_215 90_90_90 80_80_80" ;;
-    *)
-        echo "[-HKEY_CURRENT_USER\Control Panel\Colors]"
-        return ;;
+    high-contrast-black) values="0_0_0 255_255_255 0_0_0 255_255_255 255_255_0 26_235_255 128_128_128 255_255_255" ;;
+    high-contrast-white) values="255_255_255 0_0_0 255_255_255 0_0_0 0_0_159 55_0_110 128_128_128 192_192_192" ;;
+    dark) values="45_45_48 230_230_230 30_30_30 230_230_230 120_180_255 0_120_215 90_90_90 80_80_80" ;;
+    *) echo "[-HKEY_CURRENT_USER\Control Panel\Colors]" && return ;;
     esac
     echo "[HKEY_CURRENT_USER\Control Panel\Colors]"
-    for pair in ButtonFace=$face Menu=$face Background=$window InfoWindow=$window \
-        ButtonText=$text MenuText=$text InfoText=$text TitleText=$text Window=$window \
-        WindowText=$windowText HotTrackingColor=$link Hilight=$highlight \
-        ButtonShadow=$shadow ButtonHilight=$light ButtonLight=$light; do
-        echo "\"${pair%%=*}\"=\"${pair#*=}\"" | tr _ ' '
-    done
+    paste -d= <(printf '"%s"\n' ButtonFace ButtonText Window WindowText HotTrackingColor Hilight \
+        ButtonShadow ButtonHilight) <(printf '"%s"\n' $values | tr _ ' ')
 }
 theme=${PRETEXTOR_THEME:-default}
 [[ $theme == default ]] || suffix+=-$theme
