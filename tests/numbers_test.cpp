@@ -1,3 +1,4 @@
+#include "platform/colour_rule.h"
 #include "platform/errors.h"
 #include "platform/numbers.h"
 #include "platform/twips.h"
@@ -6,6 +7,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -62,4 +64,40 @@ TEST(Twips, BecomePixelsByTheScreensDotsPerInch) {
     EXPECT_EQ(platform::twipsToPixels(5654, 96), 377);
 }
 
+// The colour rule: the design's colour where it reads on what lies behind it (4.5:1 for text,
+// 3:1 for lines and the bar), the theme's otherwise or in high contrast, and a readable ground
+// even in a broken theme.
+TEST(ColourRule, KeepsTheDesignWhereItReadsAndTheThemeWhereItDoesNot) {
+    using enum platform::ColourRole;
+    constexpr platform::Colour white = 0x00FFFFFF, black = 0, blue = 0x00FF0000, grey = 0x00808080;
+    const platform::ThemeColours light{.face = white, .link = 0x00AA0000};
+    const platform::ThemeColours contrast{.face = white, .link = 0xFF, .highContrast = true};
+    const platform::ThemeColours dark{0x00302D2D, 0x00E6E6E6, 0x001E1E1E, 0x00E6E6E6, 0x00402020};
+    const platform::ThemeColours textOnFace{dark.face, dark.face, dark.window, dark.windowText};
+    const platform::ThemeColours allSame{grey, grey, grey, grey, grey, grey, grey, grey};
+    struct Case {
+        platform::ColourRole role;
+        std::optional<platform::Colour> design;
+        platform::Colour behind;
+        const platform::ThemeColours& theme;
+        platform::Colour expected;
+    };
+    for (const Case& c : std::vector<Case>{{Text, 0x00767676, white, light, 0x00767676}, // 4.54:1
+                                           {Text, 0x00777777, white, light, black},      // 4.48:1
+                                           {LineDark, 0x00949494, white, light, 0x00949494},
+                                           {LineDark, 0x00959595, white, light, light.lineDark},
+                                           {Bar, 0x00FFFFA0, 0x00FFFFC0, light, light.highlight},
+                                           {ShapeBack, 0x00FFC0C0, white, light, 0x00FFC0C0},
+                                           {Text, black, white, contrast, black},
+                                           {Link, blue, white, contrast, 0xFF},
+                                           {BarFrame, 0x00FFFFC0, white, contrast, white},
+                                           {Link, blue, dark.face, dark, dark.text},
+                                           {Text, black, dark.window, textOnFace, dark.windowText},
+                                           {Text, std::nullopt, white, allSame, black}}) {
+        EXPECT_EQ(platform::chooseColour(c.role, c.design, c.behind, c.theme), c.expected)
+            << static_cast<int>(c.role) << " " << std::hex << c.design.value_or(0xFFFFFFFF);
+    }
+    EXPECT_EQ(platform::groundOf(textOnFace).face, dark.window);
+    EXPECT_EQ(platform::groundOf(allSame).face, white);
+}
 } // namespace

@@ -1,6 +1,8 @@
 #include "about_window/frm_about_design.h"
 #include "main_window/form1_design.h"
+#include "platform/colour_rule.h"
 #include "qt_fixture.h"
+#include "shown_colours.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -134,6 +136,47 @@ TEST_F(QtDesign, AboutWindowIsBuiltToTheTwipAndItsLinksReachTheShell) {
 
     QTest::keyClick(about, Qt::Key_Escape);
     EXPECT_FALSE(about->isVisible());
+}
+
+// Every label of both windows read from its pixels under themes set while they are open: its
+// most common colour against the colour that stands out most from it.
+TEST_F(QtWindows, EveryLabelReadsUnderEveryThemeAndTheDefaultKeepsTheDesign) {
+    QTest::mouseClick(child<QPushButton>(main, "Command2"), Qt::LeftButton);
+    const QPalette original = QApplication::palette();
+    const auto dark = [](const QColor& text, const QColor& face) {
+        return QPalette(text, face, face.lighter(), face.darker(), face.darker(130), text,
+                        Qt::white, face.darker(), face);
+    };
+    for (const auto& [name, palette] :
+         {std::pair{"default", original}, std::pair{"darker", dark("#e0e0e0", "#424245")},
+          std::pair{"waves", dark("#b0c4de", "#010b2c")}}) {
+        QApplication::setPalette(palette);
+        QTest::qWait(20); // the changes are applied once they have all come in
+        for (const auto& [window, design] :
+             {std::pair{main, &pretextor::form1Design()},
+              std::pair{topLevel(QStringLiteral("frmAbout")), &pretextor::frmAboutDesign()}}) {
+            for (const auto& control : design->controls) {
+                if (control.kind != platform::ControlKind::Label) {
+                    continue;
+                }
+                const QImage image = child<QWidget>(window, control.name.data())
+                                         ->grab()
+                                         .toImage()
+                                         .convertToFormat(QImage::Format_RGB32);
+                const ShownColours shown =
+                    shownColours({reinterpret_cast<const std::uint32_t*>(image.constBits()),
+                                  static_cast<std::size_t>(image.width() * image.height())});
+                SCOPED_TRACE(std::string(name) + " " + std::string(control.name));
+                EXPECT_GE(shown.ratio, 4.5);
+                // At the default within a hair (the text is antialiased) of the design's colour
+                // or of the palette's black.
+                EXPECT_TRUE(palette != original ||
+                            platform::contrastRatio(shown.text, control.foreColour.value_or(0)) <
+                                1.05);
+            }
+        }
+    }
+    QApplication::setPalette(original);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "convert.h"
 #include "fatal.h"
 #include "qt_controls.h"
+#include "theme.h"
 #include "widgets.h"
 
 #include <QApplication>
@@ -70,12 +71,6 @@ double screenDotsPerInch() {
 
 void applyTextLook(QWidget& widget, const WindowDesign& window, const ControlDesign& control) {
     widget.setFont(toQFont(control.font.value_or(window.font)));
-    if (control.foreColour) {
-        QPalette palette = widget.palette();
-        palette.setColor(QPalette::WindowText, toQColor(*control.foreColour));
-        palette.setColor(QPalette::ButtonText, toQColor(*control.foreColour));
-        widget.setPalette(palette);
-    }
 }
 
 } // namespace
@@ -243,6 +238,8 @@ void QtWindow::build() {
     }
 
     announcer_.emplace(&form);
+    // The form owns it: it colours the widgets for as long as they live.
+    new ThemeWatch(&form, design_);
 
     QObject::connect(&form, &FormWidget::closeRequested, connections_.get(),
                      [this] { invokeGuarded([this] { unload(); }); });

@@ -71,9 +71,19 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 ShapeWidget::ShapeWidget(QWidget* parent, const ShapeDesign& shape, float widthTwips,
                          double fullScale)
-    : QWidget(parent), shape_(shape), widthTwips_(widthTwips), fullScale_(fullScale) {
+    : QWidget(parent), shape_(shape), outline_(Qt::black), back_(toQColor(shape.backColour)),
+      fill_(toQColor(shape.fillColour)), widthTwips_(widthTwips), fullScale_(fullScale) {
     // Shapes are drawn on the window: clicks go through them.
     setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ShapeWidget::setColours(const QColor& outline, const QColor& back, const QColor& fill) {
+    if (outline != outline_ || back != back_ || fill != fill_) {
+        outline_ = outline;
+        back_ = back;
+        fill_ = fill;
+        update();
+    }
 }
 
 void ShapeWidget::paintEvent(QPaintEvent* /*event*/) {
@@ -83,22 +93,20 @@ void ShapeWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const QRect area = rect();
     if (shape_.backStyle == 1) {
-        painter.fillRect(area, toQColor(shape_.backColour));
+        painter.fillRect(area, back_);
     }
     switch (shape_.fillStyle) {
     case 0:
-        painter.fillRect(area, toQColor(shape_.fillColour));
+        painter.fillRect(area, fill_);
         break;
     case 5:
         // Lines running downward from left to right.
-        painter.fillRect(area, QBrush(toQColor(shape_.fillColour), Qt::FDiagPattern));
+        painter.fillRect(area, QBrush(fill_, Qt::FDiagPattern));
         break;
     default:
         break;
     }
-    // Outlines and lines in the window-text colour, as Windows draws them; the form's
-    // foreground role is the button face's.
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    painter.setPen(QPen(outline_, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(area.adjusted(0, 0, -1, -1));
 }
@@ -116,6 +124,13 @@ LineWidget::LineWidget(QWidget* parent, const LineDesign& line, QPoint from, QPo
     setGeometry(bounds);
     from_ = from - bounds.topLeft();
     to_ = to - bounds.topLeft();
+}
+
+void LineWidget::setColour(const QColor& colour) {
+    if (colour != colour_) {
+        colour_ = colour;
+        update();
+    }
 }
 
 void LineWidget::paintEvent(QPaintEvent* /*event*/) {

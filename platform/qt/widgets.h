@@ -62,12 +62,16 @@ public:
     void setWidthTwips(float twips) { widthTwips_ = twips; }
     [[nodiscard]] float widthTwips() const { return widthTwips_; }
     [[nodiscard]] double progressMaximum() const { return fullScale_; }
+    void setColours(const QColor& outline, const QColor& back, const QColor& fill);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     ShapeDesign shape_;
+    QColor outline_;
+    QColor back_;
+    QColor fill_;
     float widthTwips_;
     double fullScale_;
 };
@@ -75,6 +79,7 @@ private:
 class LineWidget final : public QWidget {
 public:
     LineWidget(QWidget* parent, const LineDesign& line, QPoint from, QPoint to);
+    void setColour(const QColor& colour);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -11,10 +11,6 @@ namespace platform::win32 {
 
 namespace {
 
-COLORREF windowText() {
-    return ::GetSysColor(COLOR_WINDOWTEXT);
-}
-
 void fill(HDC dc, const RECT& area, COLORREF colour) {
     const Brush brush(::CreateSolidBrush(colour));
     ::FillRect(dc, &area, brush.get());
@@ -99,16 +95,17 @@ void Win32Shape::paint(HDC dc, unsigned dpi) const {
         return;
     }
     const ShapeDesign& shape = design_.shape;
+    const DrawnColours colours = coloursOf(surface_.design(), design_, surface_.theme());
     if (shape.backStyle == 1) {
-        fill(dc, rect, shape.backColour);
+        fill(dc, rect, colours.back);
     }
     if (shape.fillStyle == 0) {
-        fill(dc, rect, shape.fillColour);
+        fill(dc, rect, colours.fill);
     } else if (shape.fillStyle == 5) {
         // Over the back colour.
-        hatch(dc, rect, devicePixels(1, dpi), shape.fillColour);
+        hatch(dc, rect, devicePixels(1, dpi), colours.fill);
     }
-    outline(dc, rect, devicePixels(1, dpi), windowText());
+    outline(dc, rect, devicePixels(1, dpi), colours.fore);
 }
 
 Win32Line::Win32Line(Surface& surface, const ControlDesign& design)
@@ -134,7 +131,7 @@ void Win32Line::paint(HDC dc, unsigned dpi) const {
         return;
     }
     const LineDesign& line = design_.line;
-    const COLORREF colour = line.colour.value_or(windowText());
+    const COLORREF colour = coloursOf(surface_.design(), design_, surface_.theme()).fore;
     const POINT from = toPixels(line.from, dpi);
     const POINT to = toPixels(line.to, dpi);
     const int width = devicePixels(line.widthPixels, dpi);

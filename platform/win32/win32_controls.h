@@ -2,6 +2,7 @@
 
 #include "fatal.h"
 #include "handles.h"
+#include "platform/colour_rule.h"
 #include "platform/controls.h"
 #include "platform/design.h"
 #include "windows_headers.h"
@@ -20,6 +21,8 @@ public:
     [[nodiscard]] virtual HWND handle() const = 0;
     [[nodiscard]] virtual unsigned dpi() const = 0;
     [[nodiscard]] virtual const WindowDesign& design() const = 0;
+    // The system's colours as they were when the window last painted or heard of a change.
+    [[nodiscard]] virtual const ThemeColours& theme() const = 0;
     virtual void repaint(const RECT& area) = 0;
     // Called before a control hides: a hidden control must not keep the focus.
     virtual void releaseFocus(HWND control) = 0;

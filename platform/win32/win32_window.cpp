@@ -250,6 +250,15 @@ LRESULT Win32Window::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_DPICHANGED:
         layout(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+        themeChanged();
+        break;
+    case WM_ERASEBKGND:
+        if (eraseBackground(reinterpret_cast<HDC>(wParam))) {
+            return TRUE;
+        }
+        break;
     default:
         break;
     }

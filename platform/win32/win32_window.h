@@ -6,6 +6,7 @@
 #include "handles.h"
 #include "picture_box.h"
 #include "platform/window.h"
+#include "system_colours.h"
 #include "win32_controls.h"
 
 #include <map>
@@ -42,6 +43,7 @@ public:
     [[nodiscard]] HWND handle() const override { return window_.get(); }
     [[nodiscard]] unsigned dpi() const override { return dpi_; }
     [[nodiscard]] const WindowDesign& design() const override { return design_; }
+    [[nodiscard]] const ThemeColours& theme() const override { return theme_; }
     void repaint(const RECT& area) override;
     void releaseFocus(HWND control) override;
     void regainFocus(HWND control) override;
@@ -76,6 +78,9 @@ private:
     void paint();
     // The colours of a label, and the pointer over a control that asks for its own.
     LRESULT colourStatic(HDC dc, HWND child) const;
+    // A change of the system's colours or of high contrast: everything is drawn again in them.
+    void themeChanged();
+    bool eraseBackground(HDC dc) const;
     bool setCursorOver(HWND child, UINT hitTest) const;
     // The copy menu at a screen point (a right-click) or at the window's copy anchor (a key);
     // false when there is nothing to offer there.
@@ -96,6 +101,7 @@ private:
     std::map<int, Notified*> notified_;
     std::map<UINT_PTR, Win32Timer*> timers_;
     std::vector<const Painted*> painted_;
+    ThemeColours theme_ = systemColours();
     HWND lastFocus_ = nullptr;
     // A hidden control that had the focus, and the control that took it over.
     std::map<HWND, HWND> focusHeirs_;

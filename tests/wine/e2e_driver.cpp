@@ -6,6 +6,8 @@
 // meanwhile).
 #include "driving.h"
 #include "engine/excuse_engine.h"
+#include "platform/colour_rule.h"
+#include "tests/shown_colours.h"
 
 #include <algorithm>
 #include <chrono>
@@ -316,6 +318,57 @@ void pose(const std::wstring& folder, const std::wstring& name, HWND window) {
     waitFor([&] { return fileExists(folder + L"\\" + name + L".taken"); }, 30s);
 }
 
+bool standardTheme() {
+    const wchar_t* theme = ::_wgetenv(L"PRETEXTOR_THEME");
+    return theme == nullptr || std::wstring(theme) == L"default";
+}
+
+// Every label read from the screen's pixels: on the face, at 4.5:1 at least; at the default
+// theme the links in the design's blue and the other labels in the system's text colour.
+void expectLabelsRead(HWND window, int links, bool standard) {
+    std::this_thread::sleep_for(500ms);
+    RECT client{};
+    ::GetClientRect(window, &client);
+    const HDC screen = ::GetDC(nullptr);
+    const HDC memory = ::CreateCompatibleDC(screen);
+    int blue = 0;
+    for (const Child& child : childrenOf(window)) {
+        RECT area{};
+        if (child.className != "Static" || ::IntersectRect(&area, &child.rect, &client) == FALSE) {
+            continue;
+        }
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER),
+                          area.right - area.left,
+                          area.top - area.bottom,
+                          1,
+                          32,
+                          BI_RGB};
+        void* bits = nullptr;
+        const HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        const HGDIOBJ old = ::SelectObject(memory, bitmap);
+        ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
+        ::BitBlt(memory, 0, 0, area.right - area.left, area.bottom - area.top, screen, area.left,
+                 area.top, SRCCOPY);
+        const ShownColours shown = shownColours(
+            {static_cast<const std::uint32_t*>(bits),
+             static_cast<std::size_t>(info.bmiHeader.biWidth * -info.bmiHeader.biHeight)});
+        ::SelectObject(memory, old);
+        ::DeleteObject(bitmap);
+        const std::string label = "\"" + child.text + "\"";
+        expect(shown.back == ::GetSysColor(COLOR_BTNFACE), label + " lies on the face");
+        expect(shown.ratio >= 4.5, label + " reads at " + std::to_string(shown.ratio) + ":1");
+        const bool isBlue = platform::contrastRatio(shown.text, 0x00FF0000) < 1.05;
+        blue += isBlue ? 1 : 0;
+        expect(!standard || isBlue ||
+                   platform::contrastRatio(shown.text, ::GetSysColor(COLOR_BTNTEXT)) < 1.05,
+               label + " keeps its colour at the default theme");
+    }
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    expect(!standard || blue == links, "the links keep the design's blue");
+}
+
 void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& poseFolder) {
     const wchar_t* wanted = ::_wgetenv(L"PRETEXTOR_DPI");
     const unsigned dpi = wanted != nullptr ? static_cast<unsigned>(::_wtoi(wanted)) : 96U;
@@ -367,6 +420,7 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
     expect(excuseWords(main, at.excuseTop) ==
                std::vector<std::string>{"Press", "Button", "Press", "Button"},
            "no excuse before the first draw");
+    expectLabelsRead(main, 1, standardTheme());
     pose(poseFolder, L"main", main);
 
     putOnClipboard(L"kept");
@@ -444,6 +498,7 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
                std::to_string(at.aboutOrigin.y) + ", is " + std::to_string(origin.x) + "," +
                std::to_string(origin.y));
     expect(hasChildWithText(box, "Version 1.3.125"), "About reads \"Version 1.3.125\"");
+    expectLabelsRead(box, 4, standardTheme());
     pose(poseFolder, L"about", box);
 
     const HWND sysInfo = childWithText(box, "&System Info...");

@@ -6,7 +6,9 @@
 # for the design's optional faces, as on a Windows machine without them.
 # With PLANTED_DLL, the program runs from a folder of its own, as a download does, beside that
 # DLL as OLEACC.dll, which Wine looks up there first as Windows does for a name that is no
-# KnownDLL; the run fails if the DLL left its marker there.
+# KnownDLL; the run fails if the DLL left its marker there. PRETEXTOR_THEME=high-contrast-black,
+# high-contrast-white or dark writes those system colours into the prefix first (and names the
+# screenshots after it); default, or unset, leaves Wine's own.
 # usage: e2e_test.sh WINEPREFIX DRIVER_EXE PRETEXTOR_EXE SYSINFO_STUB_EXE [PLANTED_DLL]
 set -euo pipefail
 
@@ -26,6 +28,23 @@ if [[ ${PRETEXTOR_FACES:-design} == none ]]; then
     faces='"MS Mincho"=-
 "Old English Text MT"=-'
 fi
+
+# The system colours of a theme, as Windows keeps them under Control Panel\Colors: the face,
+# its text, the window, its text, links, highlight, the 3-D shadow and light.
+colours() {
+    local values
+    case $1 in
+    high-contrast-black) values="0_0_0 255_255_255 0_0_0 255_255_255 255_255_0 26_235_255 128_128_128 255_255_255" ;;
+    high-contrast-white) values="255_255_255 0_0_0 255_255_255 0_0_0 0_0_159 55_0_110 128_128_128 192_192_192" ;;
+    dark) values="45_45_48 230_230_230 30_30_30 230_230_230 120_180_255 0_120_215 90_90_90 80_80_80" ;;
+    *) echo "[-HKEY_CURRENT_USER\Control Panel\Colors]" && return ;;
+    esac
+    echo "[HKEY_CURRENT_USER\Control Panel\Colors]"
+    paste -d= <(printf '"%s"\n' ButtonFace ButtonText Window WindowText HotTrackingColor Hilight \
+        ButtonShadow ButtonHilight) <(printf '"%s"\n' $values | tr _ ' ')
+}
+theme=${PRETEXTOR_THEME:-default}
+[[ $theme == default ]] || suffix+=-$theme
 
 windowsPath() {
     local path
@@ -58,6 +77,8 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
 $faces
+
+$(colours "$theme")
 REG
 "$here/../../cmake/wine-run.sh" "$prefix" regedit /S "$(windowsPath "$scratch/setup.reg")"
 # The next Wine server must start on our display, so the one from before has to be gone.

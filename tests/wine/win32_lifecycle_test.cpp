@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -78,6 +79,36 @@ protected:
     HWND main = nullptr;
     std::optional<int> loopEnded;
 };
+
+// A storm of colour changes in the middle of a slow draw: the draw goes on, and the labels of
+// both windows answer in the last of the colours.
+TEST_F(Win32Lifecycle, ColourChangesApplyAtOnceAlsoDuringASlowDraw) {
+    pressAbout();
+    const std::array<int, 2> roles{COLOR_BTNFACE, COLOR_BTNTEXT};
+    const std::array<COLORREF, 2> before{::GetSysColor(roles[0]), ::GetSysColor(roles[1])};
+    const std::array<COLORREF, 2> dark{RGB(45, 45, 48), RGB(230, 230, 230)};
+    const HWND button = ::FindWindowExW(main, nullptr, L"Button", L"Calculate an Excuse!");
+    click(main, L"Calculate an Excuse!");
+    for (int change = 0; change < 200; ++change) {
+        ::SetSysColors(2, roles.data(), (change % 2 == 0 ? before : dark).data());
+        pump();
+    }
+    for (const HWND window : {main, about()}) {
+        for (HWND label = nullptr;
+             (label = ::FindWindowExW(window, label, L"Static", nullptr)) != nullptr;) {
+            const HDC dc = ::GetDC(label);
+            ::SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                           reinterpret_cast<LPARAM>(label));
+            EXPECT_EQ(std::pair(::GetBkColor(dc), ::GetTextColor(dc)), std::pair(dark[0], dark[1]));
+            ::ReleaseDC(label, dc);
+        }
+    }
+    for (int wait = 0; wait < 500 && ::IsWindowVisible(button) == FALSE; ++wait, ::Sleep(10)) {
+        pump();
+    }
+    ::SetSysColors(2, roles.data(), before.data());
+    EXPECT_EQ(platform::win32::windowText(button), "Need Another Excuse?");
+}
 
 TEST_F(Win32Lifecycle, AMinimizedAboutWindowComesBackVisibleAndActive) {
     ASSERT_NE(main, nullptr);
