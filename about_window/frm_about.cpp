@@ -4,7 +4,7 @@
 #include "links/module1.h"
 #include "platform/app_info.h"
 #include "platform/code_page.h"
-#include "platform/errors.h"
+#include "platform/runtime/errors.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/services.h"
+#include "platform/services/services.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,5 +1,5 @@
 #include "main_window/form1.h"
-#include "platform/program.h"
+#include "platform/services/program.h"
 
 int main() {
     return platform::runProgram([](const platform::Services& services, const auto& loop) {

@@ -6,8 +6,8 @@
 // Usage: pretextor_bench [--runs N] [--idle SECONDS] [--cycles N] [--draws N]
 #include "engine/excuse_engine.h"
 #include "main_window/form1.h"
-#include "platform/mixing_random.h"
-#include "platform/program.h"
+#include "platform/runtime/mixing_random.h"
+#include "platform/services/program.h"
 #include "probe.h"
 #include "reference_window.h"
 

@@ -1,6 +1,6 @@
 #include "module1.h"
 
-#include "platform/shell.h"
+#include "platform/services/shell.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 #include "engine/excuse_engine.h"
 #include "form1_design.h"
 #include "links/module1.h"
-#include "platform/numbers.h"
+#include "platform/runtime/numbers.h"
 
 #include <array>
 #include <string_view>

@@ -1,6 +1,6 @@
 #include "code_page.h"
 
-#include "errors.h"
+#include "platform/runtime/errors.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX

@@ -1,7 +1,7 @@
 #include "engine/excuse_engine.h"
 #include "platform/doubles/fake_services.h"
-#include "platform/errors.h"
-#include "platform/mixing_random.h"
+#include "platform/runtime/errors.h"
+#include "platform/runtime/mixing_random.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "form1_fixture.h"
 
 #include "engine/excuse_engine.h"
-#include "platform/mixing_random.h"
+#include "platform/runtime/mixing_random.h"
 
 #include <algorithm>
 #include <random>

@@ -1,7 +1,7 @@
-#include "platform/colour_rule.h"
-#include "platform/errors.h"
-#include "platform/numbers.h"
-#include "platform/twips.h"
+#include "platform/forms/colour_rule.h"
+#include "platform/forms/twips.h"
+#include "platform/runtime/errors.h"
+#include "platform/runtime/numbers.h"
 
 #include <gtest/gtest.h>
 

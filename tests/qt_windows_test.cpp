@@ -1,6 +1,6 @@
 #include "about_window/frm_about_design.h"
 #include "main_window/form1_design.h"
-#include "platform/colour_rule.h"
+#include "platform/forms/colour_rule.h"
 #include "qt_fixture.h"
 #include "shown_colours.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/controls.h"
-#include "platform/design.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/design.h"
 
 #include <string>
 #include <vector>

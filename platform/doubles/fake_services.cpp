@@ -1,6 +1,6 @@
 #include "fake_services.h"
 
-#include "platform/errors.h"
+#include "platform/runtime/errors.h"
 
 #include <algorithm>
 

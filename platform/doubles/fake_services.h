@@ -1,13 +1,13 @@
 #pragma once
 
-#include "platform/clock.h"
-#include "platform/file_system.h"
-#include "platform/message_dialog.h"
-#include "platform/program_starter.h"
-#include "platform/random_source.h"
-#include "platform/registry.h"
-#include "platform/services.h"
-#include "platform/shell.h"
+#include "platform/services/clock.h"
+#include "platform/services/file_system.h"
+#include "platform/services/message_dialog.h"
+#include "platform/services/program_starter.h"
+#include "platform/services/random_source.h"
+#include "platform/services/registry.h"
+#include "platform/services/services.h"
+#include "platform/services/shell.h"
 
 #include <cstdint>
 #include <deque>

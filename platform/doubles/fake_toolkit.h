@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/window.h"
+#include "platform/forms/window.h"
 
 #include <map>
 #include <optional>

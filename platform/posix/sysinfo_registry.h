@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/registry.h"
+#include "platform/services/registry.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
 #include "convert.h"
 
 #include "fonts.h"
-#include "platform/twips.h"
+#include "platform/forms/twips.h"
 
 namespace platform::qt {
 

@@ -1,7 +1,7 @@
 // The window's copy command: its keys, its menu and the clipboard it writes to.
 #include "convert.h"
 #include "fatal.h"
-#include "platform/twips.h"
+#include "platform/forms/twips.h"
 #include "qt_window.h"
 #include "widgets.h"
 

@@ -1,7 +1,7 @@
 #include "desktop_services.h"
 
 #include "convert.h"
-#include "platform/errors.h"
+#include "platform/runtime/errors.h"
 
 #include <QDir>
 #include <QMessageBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/message_dialog.h"
-#include "platform/program_starter.h"
-#include "platform/shell.h"
+#include "platform/services/message_dialog.h"
+#include "platform/services/program_starter.h"
+#include "platform/services/shell.h"
 
 namespace platform::qt {
 

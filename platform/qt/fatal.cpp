@@ -1,7 +1,7 @@
 #include "fatal.h"
 
 #include "platform/app_info.h"
-#include "platform/guarded.h"
+#include "platform/forms/guarded.h"
 
 #include <QApplication>
 #include <QMessageBox>

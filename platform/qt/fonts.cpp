@@ -1,7 +1,7 @@
 #include "fonts.h"
 
 #include "convert.h"
-#include "platform/font_stand_ins.h"
+#include "platform/forms/font_stand_ins.h"
 
 #include <QFont>
 #include <QStringList>

@@ -2,7 +2,7 @@
 
 #include "accessibility.h"
 #include "convert.h"
-#include "platform/twips.h"
+#include "platform/forms/twips.h"
 #include "widgets.h"
 
 #include <QApplication>

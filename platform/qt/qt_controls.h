@@ -1,7 +1,7 @@
 #pragma once
 
 #include "fatal.h"
-#include "platform/controls.h"
+#include "platform/forms/controls.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,13 +1,13 @@
-#include "platform/program.h"
+#include "platform/services/program.h"
 
 #include "accessibility.h"
 #include "desktop_services.h"
 #include "fatal.h"
 #include "fonts.h"
 #include "platform/app_info.h"
-#include "platform/mixing_random.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/posix/sysinfo_registry.h"
+#include "platform/runtime/mixing_random.h"
 #include "qt_window.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "accessibility.h"
 #include "native_destroy_watch.h"
-#include "platform/window.h"
+#include "platform/forms/window.h"
 
 #include <QAction>
 #include <QIcon>

@@ -1,7 +1,7 @@
 #include "theme.h"
 
 #include "convert.h"
-#include "platform/colour_rule.h"
+#include "platform/forms/colour_rule.h"
 #include "widgets.h"
 
 #include <QEvent>

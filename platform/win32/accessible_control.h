@@ -1,7 +1,7 @@
 #pragma once
 
 #include "accessible_object.h"
-#include "platform/design.h"
+#include "platform/forms/design.h"
 
 // A control as a screen reader meets it: named and given its role from the design, with the
 // default action its kind offers.

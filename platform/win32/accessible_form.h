@@ -1,7 +1,7 @@
 #pragma once
 
 #include "accessible_object.h"
-#include "platform/design.h"
+#include "platform/forms/design.h"
 
 // The window's client area: its child windows as the system lists them, and the drawn progress
 // shapes as simple children of its own.

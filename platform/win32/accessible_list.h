@@ -1,7 +1,7 @@
 #pragma once
 
 #include "accessible_control.h"
-#include "platform/controls.h"
+#include "platform/forms/controls.h"
 
 #include <cstdint>
 #include <optional>

@@ -2,7 +2,7 @@
 
 #include "oleacc.h"
 #include "oleaut32.h"
-#include "platform/errors.h"
+#include "platform/runtime/errors.h"
 #include "win32_window.h"
 
 namespace platform::win32 {

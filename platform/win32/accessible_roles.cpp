@@ -1,7 +1,7 @@
 #include "accessible_roles.h"
 
 #include "child_windows.h"
-#include "platform/errors.h"
+#include "platform/runtime/errors.h"
 #include "win32_window.h"
 
 #include <algorithm>

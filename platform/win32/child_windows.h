@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/design.h"
+#include "platform/forms/design.h"
 #include "windows_headers.h"
 
 #include <optional>

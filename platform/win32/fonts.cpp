@@ -1,8 +1,8 @@
 #include "fonts.h"
 
 #include "last_error.h"
-#include "platform/font_stand_ins.h"
-#include "platform/twips.h"
+#include "platform/forms/font_stand_ins.h"
+#include "platform/forms/twips.h"
 #include "text.h"
 
 #include <algorithm>

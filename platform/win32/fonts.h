@@ -1,7 +1,7 @@
 #pragma once
 
 #include "handles.h"
-#include "platform/design.h"
+#include "platform/forms/design.h"
 
 namespace platform::win32 {
 

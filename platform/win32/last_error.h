@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/errors.h"
+#include "platform/runtime/errors.h"
 
 #include <string>
 

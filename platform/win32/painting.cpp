@@ -1,6 +1,6 @@
 #include "accessible_events.h"
 #include "pixels.h"
-#include "platform/twips.h"
+#include "platform/forms/twips.h"
 #include "win32_controls.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "pixels.h"
 
-#include "platform/twips.h"
+#include "platform/forms/twips.h"
 
 namespace platform::win32 {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/colour_rule.h"
+#include "platform/forms/colour_rule.h"
 #include "windows_headers.h"
 
 namespace platform::win32 {

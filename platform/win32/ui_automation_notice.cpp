@@ -2,7 +2,7 @@
 
 #include "handles.h"
 #include "oleaut32.h"
-#include "platform/errors.h"
+#include "platform/runtime/errors.h"
 #include "system_library.h"
 
 #include <optional>

@@ -2,9 +2,9 @@
 
 #include "fatal.h"
 #include "handles.h"
-#include "platform/colour_rule.h"
-#include "platform/controls.h"
-#include "platform/design.h"
+#include "platform/forms/colour_rule.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/design.h"
 #include "windows_headers.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #include "fatal.h"
 #include "last_error.h"
-#include "platform/mixing_random.h"
-#include "platform/program.h"
+#include "platform/runtime/mixing_random.h"
+#include "platform/services/program.h"
 #include "win32_services.h"
 #include "win32_window.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/file_system.h"
-#include "platform/message_dialog.h"
-#include "platform/program_starter.h"
-#include "platform/registry.h"
-#include "platform/shell.h"
+#include "platform/services/file_system.h"
+#include "platform/services/message_dialog.h"
+#include "platform/services/program_starter.h"
+#include "platform/services/registry.h"
+#include "platform/services/shell.h"
 
 // The machine's own services, through the ANSI calls and the system code page.
 namespace platform::win32 {

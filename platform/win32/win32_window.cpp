@@ -3,7 +3,7 @@
 #include "dpi.h"
 #include "last_error.h"
 #include "pixels.h"
-#include "platform/guarded.h"
+#include "platform/forms/guarded.h"
 #include "program_icons.h"
 #include "text.h"
 #include "ui_automation_notice.h"

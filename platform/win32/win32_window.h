@@ -5,7 +5,7 @@
 #include "child_windows.h"
 #include "handles.h"
 #include "picture_box.h"
-#include "platform/window.h"
+#include "platform/forms/window.h"
 #include "system_colours.h"
 #include "win32_controls.h"
 

@@ -1,7 +1,7 @@
 // The copy command: Ctrl+C and Ctrl+Insert, and the menu that offers "Copy".
 #include "clipboard.h"
 #include "fatal.h"
-#include "platform/twips.h"
+#include "platform/forms/twips.h"
 #include "text.h"
 #include "win32_window.h"
 

@@ -1,7 +1,7 @@
 // The keyboard: focus along the design's tab order, and Tab, Enter and Esc by the design.
 #include "win32_window.h"
 
-#include "platform/guarded.h"
+#include "platform/forms/guarded.h"
 
 #include <algorithm>
 #include <string>

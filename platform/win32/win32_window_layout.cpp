@@ -4,7 +4,7 @@
 #include "dpi.h"
 #include "fonts.h"
 #include "pixels.h"
-#include "platform/twips.h"
+#include "platform/forms/twips.h"
 #include "program_icons.h"
 
 #include <algorithm>

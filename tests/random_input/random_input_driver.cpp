@@ -22,8 +22,8 @@
 #include "about_window/frm_about_design.h"
 #include "engine/excuse_engine.h"
 #include "main_window/form1_design.h"
-#include "platform/design.h"
-#include "platform/twips.h"
+#include "platform/forms/design.h"
+#include "platform/forms/twips.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>

@@ -6,7 +6,7 @@
 // meanwhile).
 #include "driving.h"
 #include "engine/excuse_engine.h"
-#include "platform/colour_rule.h"
+#include "platform/forms/colour_rule.h"
 #include "tests/shown_colours.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "platform/code_page.h"
-#include "platform/errors.h"
-#include "platform/registry.h"
+#include "platform/runtime/errors.h"
+#include "platform/services/registry.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/win32_services.h"
 #include "platform/win32/windows_headers.h"

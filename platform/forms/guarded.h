@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls.h"
+#include "platform/forms/controls.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "numbers.h"
+#include "platform/runtime/numbers.h"
 
-#include "errors.h"
+#include "platform/runtime/errors.h"
 
 #include <cfenv>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "design.h"
+#include "platform/forms/design.h"
 
-#include "errors.h"
+#include "platform/runtime/errors.h"
 
 #include <algorithm>
 #include <ranges>

@@ -1,6 +1,6 @@
-#include "controls.h"
+#include "platform/forms/controls.h"
 
-#include "list_index.h"
+#include "platform/forms/list_index.h"
 
 namespace platform {
 

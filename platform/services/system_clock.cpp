@@ -1,4 +1,4 @@
-#include "clock.h"
+#include "platform/services/clock.h"
 
 #include <chrono>
 #include <ctime>

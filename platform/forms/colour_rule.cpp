@@ -1,4 +1,4 @@
-#include "colour_rule.h"
+#include "platform/forms/colour_rule.h"
 
 #include <algorithm>
 #include <cmath>

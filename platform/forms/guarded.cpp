@@ -1,4 +1,4 @@
-#include "guarded.h"
+#include "platform/forms/guarded.h"
 
 #include <exception>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controls.h"
-#include "design.h"
-#include "errors.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/design.h"
+#include "platform/runtime/errors.h"
 
 #include <memory>
 #include <string>

@@ -1,4 +1,4 @@
-#include "font_stand_ins.h"
+#include "platform/forms/font_stand_ins.h"
 
 #include <algorithm>
 #include <array>

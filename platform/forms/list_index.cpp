@@ -1,6 +1,6 @@
-#include "list_index.h"
+#include "platform/forms/list_index.h"
 
-#include "errors.h"
+#include "platform/runtime/errors.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "mixing_random.h"
+#include "platform/runtime/mixing_random.h"
 
 #include <bit>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "random_source.h"
+#include "platform/services/random_source.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "design.h"
+#include "platform/forms/design.h"
 
 #include <optional>
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "clock.h"
-#include "file_system.h"
-#include "message_dialog.h"
-#include "program_starter.h"
-#include "random_source.h"
-#include "registry.h"
-#include "shell.h"
-#include "window.h"
+#include "platform/forms/window.h"
+#include "platform/services/clock.h"
+#include "platform/services/file_system.h"
+#include "platform/services/message_dialog.h"
+#include "platform/services/program_starter.h"
+#include "platform/services/random_source.h"
+#include "platform/services/registry.h"
+#include "platform/services/shell.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "errors.h"
+#include "platform/runtime/errors.h"
 
 namespace platform {
 
