@@ -35,7 +35,7 @@ std::unique_ptr<Control> makeControl(const ControlDesign& design) {
 FakeWindow::FakeWindow(FakeToolkit& toolkit, const WindowDesign& design)
     : toolkit_(toolkit), design_(design), caption_(design.caption) {
     for (const auto& control : design.controls) {
-        controls_.emplace(std::string(control.name), makeControl(control));
+        controls_.add(control.name, makeControl(control));
     }
     const auto order = tabOrder(design);
     if (!order.empty()) {
@@ -67,11 +67,7 @@ void FakeWindow::unload() {
 }
 
 Control& FakeWindow::control(std::string_view name) {
-    const auto it = controls_.find(name);
-    if (it == controls_.end()) {
-        throw RuntimeError(ErrorNumber::ControlFailure, "No control named " + std::string(name));
-    }
-    return *it->second;
+    return controls_.find(name);
 }
 
 std::vector<std::string> FakeWindow::controlNames() const {
@@ -99,11 +95,11 @@ void FakeWindow::click(std::string_view name) {
 }
 
 void FakeWindow::setBlocked(bool blocked) {
-    for (auto& [name, control] : controls_) {
-        if (auto* clickable = dynamic_cast<FakeClickable*>(control.get())) {
+    controls_.forEach([blocked](Control& control) {
+        if (auto* clickable = dynamic_cast<FakeClickable*>(&control)) {
             clickable->setTakesInput(!blocked);
         }
-    }
+    });
 }
 
 void FakeWindow::pressEnter() {

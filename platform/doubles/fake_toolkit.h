@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/forms/control_table.h"
 #include "platform/forms/window.h"
 
 #include <map>
@@ -58,7 +59,7 @@ protected:
 private:
     FakeToolkit& toolkit_;
     const WindowDesign& design_;
-    std::map<std::string, std::unique_ptr<Control>, std::less<>> controls_;
+    ControlTable controls_;
     Handler unloadHandler_;
     Handler copyHandler_;
     std::optional<std::string> clipboard_;

@@ -109,7 +109,7 @@ DrawnColours coloursOf(const WindowDesign& window, const ControlDesign& control,
             return chooseColour(ColourRole::BarFrame, shape.fillColour, face, theme);
         };
         const Colour fill =
-            control.progressFrame.empty()
+            !isProgressBar(control)
                 ? fillOf(control.shape)
                 : chooseColour(ColourRole::Bar, control.shape.fillColour,
                                fillOf(findControl(window, control.progressFrame).shape), theme);
@@ -117,8 +117,8 @@ DrawnColours coloursOf(const WindowDesign& window, const ControlDesign& control,
                 chooseColour(ColourRole::ShapeBack, control.shape.backColour, face, theme), fill};
     }
     default:
-        return {chooseColour(control.link ? ColourRole::Link : ColourRole::Text, control.foreColour,
-                             face, theme),
+        return {chooseColour(isLink(control) ? ColourRole::Link : ColourRole::Text,
+                             control.foreColour, face, theme),
                 face, face};
     }
 }

@@ -8,6 +8,18 @@
 
 namespace platform {
 
+bool isProgressBar(const ControlDesign& control) {
+    return control.kind == ControlKind::Shape && !control.progressFrame.empty();
+}
+
+double progressScale(const WindowDesign& design, const ControlDesign& bar) {
+    return static_cast<double>(findControl(design, bar.progressFrame).rect.width);
+}
+
+bool isLink(const ControlDesign& control) {
+    return control.kind == ControlKind::Label && control.link;
+}
+
 bool takesFocus(ControlKind kind) {
     switch (kind) {
     case ControlKind::CommandButton:

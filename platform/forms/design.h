@@ -106,6 +106,13 @@ struct WindowDesign {
     std::span<const ControlDesign> controls;
 };
 
+// A shape with a frame to fill shows progress; other shapes are decoration.
+[[nodiscard]] bool isProgressBar(const ControlDesign& control);
+// The width in twips that a progress bar's full scale stands for.
+[[nodiscard]] double progressScale(const WindowDesign& design, const ControlDesign& bar);
+// A label that opens a page or a new mail when clicked.
+[[nodiscard]] bool isLink(const ControlDesign& control);
+
 // Whether the control can take the keyboard focus.
 [[nodiscard]] bool takesFocus(ControlKind kind);
 

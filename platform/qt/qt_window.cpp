@@ -134,14 +134,13 @@ void QtWindow::build() {
             // Drawn with the default frame; Enter reaches it through the window's key routing.
             button->setDefault(control.defaultButton);
             widget = button;
-            controls_.emplace(control.name,
-                              std::make_unique<QtCommandButton>(button, *connections_));
+            controls_.add(control.name, std::make_unique<QtCommandButton>(button, *connections_));
             break;
         }
         case ControlKind::CheckBox: {
             auto* box = new QCheckBox(toQString(control.text), &form);
             widget = box;
-            controls_.emplace(control.name, std::make_unique<QtCheckBox>(box, *connections_));
+            controls_.add(control.name, std::make_unique<QtCheckBox>(box, *connections_));
             break;
         }
         case ControlKind::Label: {
@@ -153,14 +152,14 @@ void QtWindow::build() {
                 Qt::AlignTop |
                 (control.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
             label->setAutoFillBackground(true);
-            if (control.link) {
+            if (isLink(control)) {
                 makeLink(label);
             }
             if (control.pointer == MousePointer::UpArrow) {
                 label->setCursor(Qt::UpArrowCursor);
             }
             widget = label;
-            controls_.emplace(control.name, std::make_unique<QtLabel>(label, *connections_));
+            controls_.add(control.name, std::make_unique<QtLabel>(label, *connections_));
             break;
         }
         case ControlKind::ListBox: {
@@ -170,19 +169,16 @@ void QtWindow::build() {
             list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
             widget = list;
-            controls_.emplace(control.name, std::make_unique<QtListBox>(list));
+            controls_.add(control.name, std::make_unique<QtListBox>(list));
             break;
         }
         case ControlKind::Shape: {
-            const double fullScale =
-                control.progressFrame.empty()
-                    ? 0.0
-                    : static_cast<double>(findControl(design_, control.progressFrame).rect.width);
+            const double fullScale = isProgressBar(control) ? progressScale(design_, control) : 0.0;
             auto* shape = new ShapeWidget(&form, control.shape,
                                           static_cast<float>(control.rect.width), fullScale);
             widget = shape;
-            controls_.emplace(control.name, std::make_unique<QtShape>(shape, control.rect.left,
-                                                                      mapper.dotsPerInch()));
+            controls_.add(control.name, std::make_unique<QtShape>(shape, control.rect.left,
+                                                                  mapper.dotsPerInch()));
             break;
         }
         case ControlKind::Line: {
@@ -192,7 +188,7 @@ void QtWindow::build() {
                 QPoint(mapper.pixels(control.line.to.x), mapper.pixels(control.line.to.y)));
             line->setObjectName(name);
             line->raise();
-            controls_.emplace(control.name, std::make_unique<QtLine>(line));
+            controls_.add(control.name, std::make_unique<QtLine>(line));
             continue;
         }
         case ControlKind::PictureBox: {
@@ -200,7 +196,7 @@ void QtWindow::build() {
             auto* picture = new PictureWidget(
                 &form, toolkit_.picture(control.picture).pixmap(QSize(32, 32), ratio));
             widget = picture;
-            controls_.emplace(control.name, std::make_unique<QtPictureBox>(picture));
+            controls_.add(control.name, std::make_unique<QtPictureBox>(picture));
             break;
         }
         case ControlKind::Timer:
@@ -219,8 +215,8 @@ void QtWindow::build() {
     }
     for (const auto& control : design_.controls) {
         if (control.kind == ControlKind::Timer) {
-            controls_.emplace(control.name,
-                              std::make_unique<QtTimer>(*connections_, control.intervalMs));
+            controls_.add(control.name,
+                          std::make_unique<QtTimer>(*connections_, control.intervalMs));
         }
     }
 
@@ -310,11 +306,7 @@ void QtWindow::announce(const std::string& text) {
 }
 
 Control& QtWindow::control(std::string_view name) {
-    const auto it = controls_.find(name);
-    if (it == controls_.end()) {
-        throw RuntimeError(ErrorNumber::ControlFailure, "No control named " + std::string(name));
-    }
-    return *it->second;
+    return controls_.find(name);
 }
 
 QtToolkit::QtToolkit() : destroyWatch_([this](WId id) { return nativeWindowDestroyed(id); }) {

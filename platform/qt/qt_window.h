@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "native_destroy_watch.h"
+#include "platform/forms/control_table.h"
 #include "platform/forms/window.h"
 
 #include <QAction>
@@ -56,7 +57,7 @@ private:
     const WindowDesign& design_;
     QPointer<FormWidget> form_;
     std::optional<Announcer> announcer_;
-    std::map<std::string, std::unique_ptr<Control>, std::less<>> controls_;
+    ControlTable controls_;
     // The context of every connection from the widgets to the window's logic and its controls.
     // It ends when the window unloads, and at the latest before the controls go: the widgets
     // live on until Qt deletes them later, and the input already queued for them reaches

@@ -109,7 +109,7 @@ const wchar_t* ControlAccessible::defaultAction() const {
     case ControlKind::CheckBox:
         return ::SendMessageW(window(), BM_GETCHECK, 0, 0) == BST_CHECKED ? L"Uncheck" : L"Check";
     case ControlKind::Label:
-        return design_.link ? L"Jump" : nullptr;
+        return isLink(design_) ? L"Jump" : nullptr;
     default:
         return nullptr;
     }

@@ -13,7 +13,7 @@ void announceNameChange(HWND control) {
 }
 
 void announceProgress(const Surface& surface, const ControlDesign& shape, DWORD event) {
-    if (isProgress(shape)) {
+    if (isProgressBar(shape)) {
         ::NotifyWinEvent(event, surface.handle(), OBJID_CLIENT,
                          progressId(surface.design(), shape));
     }

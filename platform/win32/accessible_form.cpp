@@ -16,7 +16,7 @@ HRESULT FormAccessible::get_accChildCount(LONG* count) {
         return E_POINTER;
     }
     *count = childWindowCount(design_) +
-             static_cast<LONG>(std::ranges::count_if(design_.controls, isProgress));
+             static_cast<LONG>(std::ranges::count_if(design_.controls, isProgressBar));
     return S_OK;
 }
 
@@ -74,7 +74,7 @@ HRESULT FormAccessible::get_accValue(VARIANT child, BSTR* value) {
         return AccessibleObject::get_accValue(child, value);
     }
     return answering([&] {
-        const double full = findControl(design_, shape->progressFrame).rect.width;
+        const double full = progressScale(design_, *shape);
         const double covered = std::clamp(static_cast<double>(drawn(*shape).width()), 0.0, full);
         return giveText(std::to_wstring(std::lround(100.0 * covered / full)) + L"%", value);
     });
@@ -94,7 +94,7 @@ HRESULT FormAccessible::accLocation(LONG* left, LONG* top, LONG* width, LONG* he
 HRESULT FormAccessible::accHitTest(LONG left, LONG top, VARIANT* child) {
     return answering([&] {
         for (const ControlDesign& control : design_.controls) {
-            if (isProgress(control) && drawn(control).visible()) {
+            if (isProgressBar(control) && drawn(control).visible()) {
                 const RECT area = onScreen(control);
                 if (::PtInRect(&area, POINT{left, top}) != FALSE) {
                     return giveNumber(progressId(design_, control), child);
@@ -110,7 +110,7 @@ const ControlDesign* FormAccessible::progress(const VARIANT& child) const {
         return nullptr;
     }
     const auto it = std::ranges::find_if(design_.controls, [&](const ControlDesign& control) {
-        return isProgress(control) && progressId(design_, control) == child.lVal;
+        return isProgressBar(control) && progressId(design_, control) == child.lVal;
     });
     return it != design_.controls.end() ? &*it : nullptr;
 }

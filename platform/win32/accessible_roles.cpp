@@ -8,14 +8,6 @@
 
 namespace platform::win32 {
 
-bool isProgress(const ControlDesign& control) {
-    return control.kind == ControlKind::Shape && !control.progressFrame.empty();
-}
-
-bool isLink(const ControlDesign& control) {
-    return control.kind == ControlKind::Label && control.link;
-}
-
 LONG roleOf(const ControlDesign& control) {
     switch (control.kind) {
     case ControlKind::CommandButton:
@@ -23,13 +15,13 @@ LONG roleOf(const ControlDesign& control) {
     case ControlKind::CheckBox:
         return ROLE_SYSTEM_CHECKBUTTON;
     case ControlKind::Label:
-        return control.link ? ROLE_SYSTEM_LINK : ROLE_SYSTEM_STATICTEXT;
+        return isLink(control) ? ROLE_SYSTEM_LINK : ROLE_SYSTEM_STATICTEXT;
     case ControlKind::ListBox:
         return ROLE_SYSTEM_LIST;
     case ControlKind::PictureBox:
         return ROLE_SYSTEM_GRAPHIC;
     case ControlKind::Shape:
-        return isProgress(control) ? ROLE_SYSTEM_PROGRESSBAR : ROLE_SYSTEM_GRAPHIC;
+        return isProgressBar(control) ? ROLE_SYSTEM_PROGRESSBAR : ROLE_SYSTEM_GRAPHIC;
     case ControlKind::Line:
         return ROLE_SYSTEM_SEPARATOR;
     case ControlKind::Timer:
@@ -45,7 +37,7 @@ LONG childWindowCount(const WindowDesign& design) {
 LONG progressId(const WindowDesign& design, const ControlDesign& shape) {
     LONG id = childWindowCount(design);
     for (const ControlDesign& control : design.controls) {
-        id += isProgress(control) ? 1 : 0;
+        id += isProgressBar(control) ? 1 : 0;
         if (&control == &shape) {
             return id;
         }

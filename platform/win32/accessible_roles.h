@@ -10,9 +10,6 @@ namespace platform::win32 {
 
 class Win32Window;
 
-// A shape with a frame to fill is a progress bar; other shapes are decoration.
-[[nodiscard]] bool isProgress(const ControlDesign& control);
-[[nodiscard]] bool isLink(const ControlDesign& control);
 [[nodiscard]] LONG roleOf(const ControlDesign& control);
 
 // The form lists its child windows first, then the shapes that show progress, in design order.

@@ -107,7 +107,7 @@ void Win32Window::build() {
             const auto id = static_cast<UINT_PTR>(firstChildId) + index;
             auto timer = std::make_unique<Win32Timer>(handle(), id, control.intervalMs);
             timers_.emplace(id, timer.get());
-            controls_.emplace(control.name, std::move(timer));
+            controls_.add(control.name, std::move(timer));
         }
     }
     layout(dpi, nullptr);
@@ -117,11 +117,11 @@ void Win32Window::addPainted(const ControlDesign& control) {
     if (control.kind == ControlKind::Shape) {
         auto shape = std::make_unique<Win32Shape>(*this, control);
         painted_.push_back(shape.get());
-        controls_.emplace(control.name, std::move(shape));
+        controls_.add(control.name, std::move(shape));
     } else {
         auto line = std::make_unique<Win32Line>(*this, control);
         painted_.push_back(line.get());
-        controls_.emplace(control.name, std::move(line));
+        controls_.add(control.name, std::move(line));
     }
 }
 
@@ -165,7 +165,7 @@ void Win32Window::addChild(const ControlDesign& control, const ChildKind& kind, 
         return;
     }
     notified_.emplace(id, notified);
-    controls_.emplace(control.name, std::move(made));
+    controls_.add(control.name, std::move(made));
 }
 
 LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -319,11 +319,7 @@ void Win32Window::announce(const std::string& text) {
 }
 
 Control& Win32Window::control(std::string_view name) {
-    const auto it = controls_.find(name);
-    if (it == controls_.end()) {
-        throw RuntimeError(ErrorNumber::ControlFailure, "No control named " + std::string(name));
-    }
-    return *it->second;
+    return controls_.find(name);
 }
 
 Win32Toolkit::Win32Toolkit()

@@ -5,6 +5,7 @@
 #include "child_windows.h"
 #include "handles.h"
 #include "picture_box.h"
+#include "platform/forms/control_table.h"
 #include "platform/forms/window.h"
 #include "system_colours.h"
 #include "win32_controls.h"
@@ -96,7 +97,7 @@ private:
     WindowHandle window_;
     unsigned dpi_ = 96;
     std::vector<Font> fonts_;
-    std::map<std::string, std::unique_ptr<Control>, std::less<>> controls_;
+    ControlTable controls_;
     std::vector<Child> children_;
     std::map<int, Notified*> notified_;
     std::map<UINT_PTR, Win32Timer*> timers_;
