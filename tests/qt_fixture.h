@@ -2,7 +2,7 @@
 
 #include "main_window/form1.h"
 #include "platform/doubles/fake_services.h"
-#include "platform/qt/qt_window.h"
+#include "platform/qt/window/form.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -1,5 +1,5 @@
-#include "platform/qt/accessibility.h"
-#include "platform/qt/fonts.h"
+#include "platform/qt/accessibility/accessible_widgets.h"
+#include "platform/qt/window/fonts.h"
 
 #include <QApplication>
 

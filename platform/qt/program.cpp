@@ -1,14 +1,14 @@
 #include "platform/services/program.h"
 
-#include "accessibility.h"
-#include "desktop_services.h"
-#include "fatal.h"
-#include "fonts.h"
 #include "platform/app_info.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/posix/sysinfo_registry.h"
+#include "platform/qt/accessibility/accessible_widgets.h"
+#include "platform/qt/services/desktop_services.h"
+#include "platform/qt/support/fatal.h"
+#include "platform/qt/window/fonts.h"
+#include "platform/qt/window/form.h"
 #include "platform/runtime/mixing_random.h"
-#include "qt_window.h"
 
 #include <QApplication>
 #include <QStringList>

@@ -1,8 +1,8 @@
-#include "theme.h"
+#include "platform/qt/window/system_colours.h"
 
-#include "convert.h"
 #include "platform/forms/colour_rule.h"
-#include "widgets.h"
+#include "platform/qt/support/convert.h"
+#include "platform/qt/window/widgets.h"
 
 #include <QEvent>
 #include <QGuiApplication>

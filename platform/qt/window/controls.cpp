@@ -1,9 +1,9 @@
-#include "qt_controls.h"
+#include "platform/qt/window/controls.h"
 
-#include "accessibility.h"
-#include "convert.h"
 #include "platform/forms/twips.h"
-#include "widgets.h"
+#include "platform/qt/accessibility/accessible_widgets.h"
+#include "platform/qt/support/convert.h"
+#include "platform/qt/window/widgets.h"
 
 #include <QApplication>
 

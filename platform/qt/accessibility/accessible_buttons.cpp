@@ -1,6 +1,6 @@
-#include "button_accessible.h"
+#include "platform/qt/accessibility/accessible_buttons.h"
 
-#include "qt_controls.h"
+#include "platform/qt/window/controls.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,7 +1,7 @@
-#include "fonts.h"
+#include "platform/qt/window/fonts.h"
 
-#include "convert.h"
 #include "platform/forms/font_stand_ins.h"
+#include "platform/qt/support/convert.h"
 
 #include <QFont>
 #include <QStringList>

@@ -1,9 +1,9 @@
 // The window's copy command: its keys, its menu and the clipboard it writes to.
-#include "convert.h"
-#include "fatal.h"
 #include "platform/forms/twips.h"
-#include "qt_window.h"
-#include "widgets.h"
+#include "platform/qt/support/convert.h"
+#include "platform/qt/support/fatal.h"
+#include "platform/qt/window/form.h"
+#include "platform/qt/window/widgets.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

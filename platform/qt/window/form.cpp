@@ -1,11 +1,11 @@
-#include "qt_window.h"
+#include "platform/qt/window/form.h"
 
-#include "accessibility.h"
-#include "convert.h"
-#include "fatal.h"
-#include "qt_controls.h"
-#include "theme.h"
-#include "widgets.h"
+#include "platform/qt/accessibility/accessible_widgets.h"
+#include "platform/qt/support/convert.h"
+#include "platform/qt/support/fatal.h"
+#include "platform/qt/window/controls.h"
+#include "platform/qt/window/system_colours.h"
+#include "platform/qt/window/widgets.h"
 
 #include <QApplication>
 #include <QCheckBox>

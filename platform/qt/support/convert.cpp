@@ -1,7 +1,7 @@
-#include "convert.h"
+#include "platform/qt/support/convert.h"
 
-#include "fonts.h"
 #include "platform/forms/twips.h"
+#include "platform/qt/window/fonts.h"
 
 namespace platform::qt {
 

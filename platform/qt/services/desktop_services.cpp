@@ -1,6 +1,6 @@
-#include "desktop_services.h"
+#include "platform/qt/services/desktop_services.h"
 
-#include "convert.h"
+#include "platform/qt/support/convert.h"
 #include "platform/runtime/errors.h"
 
 #include <QDir>

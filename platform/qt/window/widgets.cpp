@@ -1,6 +1,6 @@
-#include "widgets.h"
+#include "platform/qt/window/widgets.h"
 
-#include "convert.h"
+#include "platform/qt/support/convert.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>

@@ -1,4 +1,4 @@
-#include "fatal.h"
+#include "platform/qt/support/fatal.h"
 
 #include "platform/app_info.h"
 #include "platform/forms/guarded.h"

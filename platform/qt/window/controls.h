@@ -1,7 +1,7 @@
 #pragma once
 
-#include "fatal.h"
 #include "platform/forms/controls.h"
+#include "platform/qt/support/fatal.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
-#include "accessibility.h"
+#include "platform/qt/accessibility/accessible_widgets.h"
 
-#include "button_accessible.h"
-#include "qt_controls.h"
-#include "widgets.h"
+#include "platform/qt/accessibility/accessible_buttons.h"
+#include "platform/qt/window/controls.h"
+#include "platform/qt/window/widgets.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>

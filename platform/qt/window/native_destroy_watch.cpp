@@ -1,4 +1,4 @@
-#include "native_destroy_watch.h"
+#include "platform/qt/window/native_destroy_watch.h"
 
 #include <QByteArray>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "accessibility.h"
-#include "native_destroy_watch.h"
 #include "platform/forms/control_table.h"
 #include "platform/forms/window.h"
+#include "platform/qt/accessibility/accessible_widgets.h"
+#include "platform/qt/window/native_destroy_watch.h"
 
 #include <QAction>
 #include <QIcon>
