@@ -3,16 +3,15 @@
 #include "platform/qt/accessibility/accessible_widgets.h"
 #include "platform/qt/support/convert.h"
 #include "platform/qt/support/fatal.h"
+#include "platform/qt/window/control_builders.h"
 #include "platform/qt/window/controls.h"
 #include "platform/qt/window/system_colours.h"
 #include "platform/qt/window/widgets.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QFile>
 #include <QIcon>
 #include <QImage>
-#include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -69,10 +68,6 @@ double screenDotsPerInch() {
     return screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
 }
 
-void applyTextLook(QWidget& widget, const WindowDesign& window, const ControlDesign& control) {
-    widget.setFont(toQFont(control.font.value_or(window.font)));
-}
-
 } // namespace
 
 QtWindow::QtWindow(QtToolkit& toolkit, const WindowDesign& design)
@@ -123,88 +118,23 @@ void QtWindow::build() {
     }
     form.setFixedSize(client);
 
+    const BuildContext context{
+        form, design_, mapper, *connections_,
+        [this](Picture picture) -> const QIcon& { return toolkit_.picture(picture); }};
     for (const ControlDesign* design : stackingBackToFront(design_)) {
         const ControlDesign& control = *design;
-        const QString name = toQString(control.name);
-        QWidget* widget = nullptr;
-        switch (control.kind) {
-        case ControlKind::CommandButton: {
-            auto* button = new QPushButton(toQString(control.text), &form);
-            button->setAutoDefault(false);
-            // Drawn with the default frame; Enter reaches it through the window's key routing.
-            button->setDefault(control.defaultButton);
-            widget = button;
-            controls_.add(control.name, std::make_unique<QtCommandButton>(button, *connections_));
-            break;
-        }
-        case ControlKind::CheckBox: {
-            auto* box = new QCheckBox(toQString(control.text), &form);
-            widget = box;
-            controls_.add(control.name, std::make_unique<QtCheckBox>(box, *connections_));
-            break;
-        }
-        case ControlKind::Label: {
-            auto* label = new LabelWidget(&form);
-            label->setTextFormat(Qt::PlainText);
-            label->setText(toQString(control.text));
-            label->setWordWrap(true);
-            label->setAlignment(
-                Qt::AlignTop |
-                (control.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
-            label->setAutoFillBackground(true);
-            if (isLink(control)) {
-                makeLink(label);
-            }
-            if (control.pointer == MousePointer::UpArrow) {
-                label->setCursor(Qt::UpArrowCursor);
-            }
-            widget = label;
-            controls_.add(control.name, std::make_unique<QtLabel>(label, *connections_));
-            break;
-        }
-        case ControlKind::ListBox: {
-            auto* list = new QListWidget(&form);
-            list->setSortingEnabled(false);
-            list->setUniformItemSizes(true);
-            list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-            widget = list;
-            controls_.add(control.name, std::make_unique<QtListBox>(list));
-            break;
-        }
-        case ControlKind::Shape: {
-            const double fullScale = isProgressBar(control) ? progressScale(design_, control) : 0.0;
-            auto* shape = new ShapeWidget(&form, control.shape,
-                                          static_cast<float>(control.rect.width), fullScale);
-            widget = shape;
-            controls_.add(control.name, std::make_unique<QtShape>(shape, control.rect.left,
-                                                                  mapper.dotsPerInch()));
-            break;
-        }
-        case ControlKind::Line: {
-            auto* line = new LineWidget(
-                &form, control.line,
-                QPoint(mapper.pixels(control.line.from.x), mapper.pixels(control.line.from.y)),
-                QPoint(mapper.pixels(control.line.to.x), mapper.pixels(control.line.to.y)));
-            line->setObjectName(name);
-            line->raise();
-            controls_.add(control.name, std::make_unique<QtLine>(line));
+        Built built = buildControl(control, context);
+        if (!built.control) {
             continue;
         }
-        case ControlKind::PictureBox: {
-            const qreal ratio = qApp->devicePixelRatio();
-            auto* picture = new PictureWidget(
-                &form, toolkit_.picture(control.picture).pixmap(QSize(32, 32), ratio));
-            widget = picture;
-            controls_.add(control.name, std::make_unique<QtPictureBox>(picture));
-            break;
-        }
-        case ControlKind::Timer:
+        QWidget* widget = built.widget;
+        controls_.add(control.name, std::move(built.control));
+        if (!built.placedByWindow) {
             continue;
         }
-        widget->setObjectName(name);
+        widget->setObjectName(toQString(control.name));
         widget->setGeometry(mapper.rect(control.rect));
-        applyTextLook(*widget, design_, control);
+        widget->setFont(toQFont(control.font.value_or(design_.font)));
         widget->setFocusPolicy(takesFocus(control.kind) ? Qt::StrongFocus : Qt::NoFocus);
         if (!control.accessibleName.empty()) {
             widget->setAccessibleName(toQString(control.accessibleName));

@@ -1,0 +1,15 @@
+#include "platform/qt/services/message_box.h"
+
+#include "platform/qt/support/convert.h"
+
+#include <QMessageBox>
+
+namespace platform::qt {
+
+void QtMessageDialog::show(const std::string& text, const std::string& title) {
+    QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(text), QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+} // namespace platform::qt
