@@ -107,7 +107,7 @@ TEST_F(Win32Lifecycle, ColourChangesApplyAtOnceAlsoDuringASlowDraw) {
         pump();
     }
     ::SetSysColors(2, roles.data(), before.data());
-    EXPECT_EQ(platform::win32::windowText(button), "Need Another Excuse?");
+    EXPECT_EQ(platform::win32::textOf(button), "Need Another Excuse?");
 }
 
 TEST_F(Win32Lifecycle, AMinimizedAboutWindowComesBackVisibleAndActive) {

@@ -20,7 +20,7 @@ Spoken spoken(std::wstring_view caption) {
 }
 
 Spoken spokenCaption(HWND window) {
-    return spoken(widen(windowText(window)));
+    return spoken(widen(textOf(window)));
 }
 
 } // namespace platform::win32

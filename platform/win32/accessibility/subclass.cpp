@@ -33,11 +33,11 @@ std::optional<LRESULT> answerGetObject(HWND form, const WindowDesign& design, WP
     return answer<FormAccessible>(form, design, wParam);
 }
 
-AccessibleHook::AccessibleHook(HWND control, const ControlDesign& design)
+AccessibleSubclass::AccessibleSubclass(HWND control, const ControlDesign& design)
     : control_(control), design_(design) {
     ::SetWindowLongPtrW(control_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     own_ = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
-        control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AccessibleHook::procedure)));
+        control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AccessibleSubclass::procedure)));
     if (own_ == nullptr) {
         const RuntimeError error = lastError(ErrorNumber::ControlFailure, "SetWindowLongPtr");
         ::SetWindowLongPtrW(control_, GWLP_USERDATA, 0);
@@ -45,11 +45,11 @@ AccessibleHook::AccessibleHook(HWND control, const ControlDesign& design)
     }
 }
 
-AccessibleHook::~AccessibleHook() {
+AccessibleSubclass::~AccessibleSubclass() {
     release();
 }
 
-void AccessibleHook::release() {
+void AccessibleSubclass::release() {
     if (control_ != nullptr) {
         ::SetWindowLongPtrW(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own_));
         ::SetWindowLongPtrW(control_, GWLP_USERDATA, 0);
@@ -57,23 +57,24 @@ void AccessibleHook::release() {
     control_ = nullptr;
 }
 
-LRESULT CALLBACK AccessibleHook::procedure(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
-    auto* hook = reinterpret_cast<AccessibleHook*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (hook == nullptr) {
+LRESULT CALLBACK AccessibleSubclass::procedure(HWND window, UINT message, WPARAM wParam,
+                                               LPARAM lParam) {
+    auto* subclass =
+        reinterpret_cast<AccessibleSubclass*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (subclass == nullptr) {
         return ::DefWindowProcW(window, message, wParam, lParam);
     }
-    const WNDPROC own = hook->own_;
+    const WNDPROC own = subclass->own_;
     if (message == WM_GETOBJECT && asksForClientArea(lParam)) {
-        const auto answered = hook->design_.kind == ControlKind::ListBox
-                                  ? answer<ListAccessible>(window, hook->design_, wParam)
-                                  : answer<ControlAccessible>(window, hook->design_, wParam);
+        const auto answered = subclass->design_.kind == ControlKind::ListBox
+                                  ? answer<ListAccessible>(window, subclass->design_, wParam)
+                                  : answer<ControlAccessible>(window, subclass->design_, wParam);
         if (answered) {
             return *answered;
         }
     } else if (message == WM_NCDESTROY) {
         // The control's last message: it finishes in its own procedure.
-        hook->release();
+        subclass->release();
     }
     return ::CallWindowProcW(own, window, message, wParam, lParam);
 }

@@ -18,12 +18,12 @@ namespace platform::win32 {
 // the control's own procedure and finds itself through the control's user data, both read in
 // the process: the common controls' shared subclassing asks the window server for every
 // message, which under Wine made filling the word lists four times slower.
-class AccessibleHook {
+class AccessibleSubclass {
 public:
-    AccessibleHook(HWND control, const ControlDesign& design);
-    AccessibleHook(const AccessibleHook&) = delete;
-    AccessibleHook& operator=(const AccessibleHook&) = delete;
-    ~AccessibleHook();
+    AccessibleSubclass(HWND control, const ControlDesign& design);
+    AccessibleSubclass(const AccessibleSubclass&) = delete;
+    AccessibleSubclass& operator=(const AccessibleSubclass&) = delete;
+    ~AccessibleSubclass();
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

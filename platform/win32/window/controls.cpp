@@ -10,7 +10,7 @@
 
 namespace platform::win32 {
 
-std::string windowText(HWND window) {
+std::string textOf(HWND window) {
     const int length = ::GetWindowTextLengthW(window);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     const int copied = ::GetWindowTextW(window, text.data(), length + 1);

@@ -50,7 +50,8 @@ public:
     virtual void paint(HDC dc, unsigned dpi) const = 0;
 };
 
-[[nodiscard]] std::string windowText(HWND window);
+// The text of a window: the caption of a form or of a control in it.
+[[nodiscard]] std::string textOf(HWND window);
 void setWindowText(HWND window, const std::string& text);
 
 template <typename Interface> class Windowed : public Interface, public Notified {
@@ -93,7 +94,7 @@ private:
 class Win32CommandButton final : public Windowed<CommandButton> {
 public:
     Win32CommandButton(Surface& surface, HWND window) : Windowed(surface, window, BN_CLICKED) {}
-    [[nodiscard]] std::string caption() const override { return windowText(window()); }
+    [[nodiscard]] std::string caption() const override { return textOf(window()); }
     void setCaption(const std::string& caption) override { setWindowText(window(), caption); }
 };
 
@@ -107,7 +108,7 @@ public:
 class Win32Label final : public Windowed<Label> {
 public:
     Win32Label(Surface& surface, HWND window) : Windowed(surface, window, STN_CLICKED) {}
-    [[nodiscard]] std::string caption() const override { return windowText(window()); }
+    [[nodiscard]] std::string caption() const override { return textOf(window()); }
     void setCaption(const std::string& caption) override { setWindowText(window(), caption); }
     // A label tells its window of clicks only once something listens.
     void onClick(Handler handler) override;

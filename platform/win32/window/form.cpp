@@ -135,7 +135,7 @@ void Win32Window::addChild(const ControlDesign& control, const ChildKind& kind, 
         area.right - area.left, area.bottom - area.top, handle(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), toolkit_.instance_, nullptr);
     check(child != nullptr, "CreateWindowEx " + std::string(control.name));
-    children_.push_back({&control, child, std::make_unique<AccessibleHook>(child, control)});
+    children_.push_back({&control, child, std::make_unique<AccessibleSubclass>(child, control)});
 
     std::unique_ptr<Control> made;
     Notified* notified = nullptr;
@@ -301,7 +301,7 @@ void Win32Window::unload() {
 }
 
 std::string Win32Window::caption() const {
-    return windowText(handle());
+    return textOf(handle());
 }
 
 void Win32Window::setCaption(const std::string& caption) {

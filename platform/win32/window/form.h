@@ -67,7 +67,7 @@ private:
     struct Child {
         const ControlDesign* design;
         HWND window;
-        std::unique_ptr<AccessibleHook> accessible;
+        std::unique_ptr<AccessibleSubclass> accessible;
     };
 
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -7,7 +7,7 @@ namespace platform::win32 {
 
 inline constexpr const wchar_t* pictureBoxClass = L"PretextorPictureBox";
 // Where in the window's extra bytes the icon it shows is kept; the user data is the
-// accessibility hook's.
+// accessibility subclass's.
 inline constexpr int pictureSlot = 0;
 
 [[nodiscard]] WNDCLASSEXW pictureBoxClassFor(HINSTANCE instance);
