@@ -1,44 +1,27 @@
 #include "platform/code_page.h"
 
 #include "platform/runtime/errors.h"
-
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
+#include "text.h"
 
 // Between the program's UTF-8 and the machine's ANSI code page, by way of UTF-16.
 namespace platform {
 
 namespace {
 
+// Text that does not come through whole is an invalid argument.
 std::wstring toWide(UINT codePage, std::string_view bytes) {
-    if (bytes.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(bytes.size());
-    const int length = ::MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
-    if (length <= 0) {
+    std::wstring wide = win32::widen(bytes, codePage);
+    if (wide.empty() && !bytes.empty()) {
         throw invalidArgumentError();
     }
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    ::MultiByteToWideChar(codePage, 0, bytes.data(), size, wide.data(), length);
     return wide;
 }
 
-std::string fromWide(UINT codePage, const std::wstring& wide) {
-    if (wide.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(wide.size());
-    const int length =
-        ::WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    if (length <= 0) {
+std::string fromWide(UINT codePage, std::wstring_view wide) {
+    std::string bytes = win32::narrow(wide, codePage);
+    if (bytes.empty() && !wide.empty()) {
         throw invalidArgumentError();
     }
-    std::string bytes(static_cast<std::size_t>(length), '\0');
-    ::WideCharToMultiByte(codePage, 0, wide.data(), size, bytes.data(), length, nullptr, nullptr);
     return bytes;
 }
 
