@@ -137,35 +137,9 @@ void Win32Window::addChild(const ControlDesign& control, const ChildKind& kind, 
     check(child != nullptr, "CreateWindowEx " + std::string(control.name));
     children_.push_back({&control, child, std::make_unique<AccessibleSubclass>(child, control)});
 
-    std::unique_ptr<Control> made;
-    Notified* notified = nullptr;
-    auto keep = [&](auto typed) {
-        notified = typed.get();
-        made = std::move(typed);
-    };
-    switch (control.kind) {
-    case ControlKind::CommandButton:
-        keep(std::make_unique<Win32CommandButton>(*this, child));
-        break;
-    case ControlKind::CheckBox:
-        keep(std::make_unique<Win32CheckBox>(*this, child));
-        break;
-    case ControlKind::Label:
-        keep(std::make_unique<Win32Label>(*this, child));
-        break;
-    case ControlKind::ListBox:
-        keep(std::make_unique<Win32ListBox>(*this, child));
-        break;
-    case ControlKind::PictureBox:
-        keep(std::make_unique<Win32PictureBox>(*this, child));
-        break;
-    case ControlKind::Shape:
-    case ControlKind::Line:
-    case ControlKind::Timer:
-        return;
-    }
-    notified_.emplace(id, notified);
-    controls_.add(control.name, std::move(made));
+    ChildControl made = kind.make(*this, child);
+    notified_.emplace(id, made.notified);
+    controls_.add(control.name, std::move(made.control));
 }
 
 LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
