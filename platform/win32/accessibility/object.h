@@ -14,10 +14,7 @@
 // system's standard object, which answers every question we leave to it.
 namespace platform::win32 {
 
-inline void releaseInterface(IUnknown* object) {
-    object->Release();
-}
-using AccessiblePointer = Unique<IAccessible*, releaseInterface>;
+using AccessiblePointer = ComPointer<IAccessible>;
 
 class AccessibleObject : public IAccessible, public IOleWindow {
 public:

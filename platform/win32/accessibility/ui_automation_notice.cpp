@@ -1,22 +1,15 @@
 #include "ui_automation_notice.h"
 
 #include "oleaut32.h"
-#include "platform/runtime/errors.h"
 #include "platform/win32/support/handles.h"
 #include "platform/win32/support/system_library.h"
 
-#include <optional>
 #include <string>
 #include <utility>
 
 namespace platform::win32 {
 
 namespace {
-
-inline void release(IUnknown* object) {
-    object->Release();
-}
-using Provider = Unique<IUnknown*, release>;
 
 // The values of UI Automation's NotificationKind_ActionCompleted and
 // NotificationProcessing_MostRecent: a newer excuse replaces one not yet spoken.
@@ -38,22 +31,11 @@ struct UiAutomation {
         library.entry<RaiseNotificationEvent>("UiaRaiseNotificationEvent");
 };
 
-// Loaded at the first announcement and kept; null where the system lacks it.
-const UiAutomation* uiAutomation() {
-    static const std::optional<UiAutomation> loaded = []() -> std::optional<UiAutomation> {
-        try {
-            return std::optional<UiAutomation>(std::in_place);
-        } catch (const RuntimeError&) {
-            return std::nullopt;
-        }
-    }();
-    return loaded ? &*loaded : nullptr;
-}
-
 } // namespace
 
 bool announceByUiAutomation(HWND window, std::wstring_view text) {
-    const UiAutomation* uia = uiAutomation();
+    // Loaded at the first announcement and kept; null where the system lacks it.
+    const UiAutomation* uia = loadedIfPresent<UiAutomation>();
     if (uia == nullptr || !uia->clientsAreListening()) {
         return false;
     }
@@ -61,7 +43,7 @@ bool announceByUiAutomation(HWND window, std::wstring_view text) {
     if (FAILED(uia->hostProviderFromHwnd(window, &raw)) || raw == nullptr) {
         return false;
     }
-    const Provider provider(raw);
+    const ComPointer<IUnknown> provider(raw);
     const oleaut32::String display(oleaut32::allocString(text));
     const oleaut32::String activity(oleaut32::allocString(L"Pretextor.NewExcuse"));
     return display && activity &&

@@ -1,25 +1,27 @@
 #include "dpi.h"
 
-#include "handles.h"
+#include "system_library.h"
 
 namespace platform::win32 {
 
 namespace {
 
-// Windows before 10 (1607) lack these, so they are looked up rather than imported.
-template <typename Function> Function user32(const char* name) {
-    const HMODULE module = ::GetModuleHandleW(L"user32.dll");
-    const FARPROC address = module != nullptr ? ::GetProcAddress(module, name) : nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address));
-}
-
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 using AdjustForDpiFunction = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+
+// Windows before 10 (1607) lack these, so they are looked up rather than imported.
+struct User32 {
+    SystemLibrary library{L"user32.dll"};
+    GetDpiForWindowFunction forWindow =
+        library.optionalEntry<GetDpiForWindowFunction>("GetDpiForWindow");
+    AdjustForDpiFunction forDpi =
+        library.optionalEntry<AdjustForDpiFunction>("AdjustWindowRectExForDpi");
+};
 
 } // namespace
 
 unsigned dotsPerInch(HWND window) {
-    static const auto forWindow = user32<GetDpiForWindowFunction>("GetDpiForWindow");
+    const auto forWindow = loadedOnce<User32>().forWindow;
     if (forWindow != nullptr && window != nullptr) {
         if (const UINT dpi = forWindow(window); dpi != 0) {
             return dpi;
@@ -34,7 +36,7 @@ unsigned dotsPerInch(HWND window) {
 }
 
 RECT windowRectFor(RECT client, DWORD style, DWORD exStyle, unsigned dpi) {
-    static const auto forDpi = user32<AdjustForDpiFunction>("AdjustWindowRectExForDpi");
+    const auto forDpi = loadedOnce<User32>().forDpi;
     RECT rect = client;
     if (forDpi != nullptr) {
         forDpi(&rect, style, FALSE, exStyle, dpi);

@@ -2,6 +2,8 @@
 
 #include "windows_headers.h"
 
+#include <unknwn.h>
+
 #include <utility>
 
 // Owners of Win32 handles: each closes its handle the one right way when it goes.
@@ -53,6 +55,12 @@ using Font = Unique<HFONT, deleteGdiObject>;
 using Brush = Unique<HBRUSH, deleteGdiObject>;
 using Icon = Unique<HICON, destroyIcon>;
 using WindowHandle = Unique<HWND, destroyWindow>;
+
+// A COM interface held once: let go when its holder goes.
+inline void releaseInterface(IUnknown* object) {
+    object->Release();
+}
+template <typename Interface> using ComPointer = Unique<Interface*, releaseInterface>;
 
 // A window class, registered for as long as this object lives.
 class RegisteredClass {

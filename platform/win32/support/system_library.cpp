@@ -13,8 +13,12 @@ SystemLibrary::SystemLibrary(const wchar_t* name)
     }
 }
 
+FARPROC SystemLibrary::find(const char* name) const {
+    return ::GetProcAddress(module_.get(), name);
+}
+
 FARPROC SystemLibrary::address(const char* name) const {
-    const FARPROC found = ::GetProcAddress(module_.get(), name);
+    const FARPROC found = find(name);
     if (found == nullptr) {
         throw lastError(ErrorNumber::ControlFailure, name_ + " has no entry point " + name);
     }

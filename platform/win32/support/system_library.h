@@ -1,8 +1,10 @@
 #pragma once
 
 #include "handles.h"
+#include "platform/runtime/errors.h"
 #include "windows_headers.h"
 
+#include <optional>
 #include <string>
 #include <type_traits>
 
@@ -28,9 +30,16 @@ public:
     [[nodiscard]] Function entry(const char* name) const {
         return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address(name)));
     }
+    // As entry, but null when the DLL lacks it: for the calls that only newer systems have.
+    template <typename Function>
+        requires std::is_function_v<std::remove_pointer_t<Function>>
+    [[nodiscard]] Function optionalEntry(const char* name) const {
+        return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(find(name)));
+    }
 
 private:
     [[nodiscard]] FARPROC address(const char* name) const;
+    [[nodiscard]] FARPROC find(const char* name) const;
 
     std::string name_;
     Module module_;
@@ -41,6 +50,19 @@ private:
 template <typename Entries> const Entries& loadedOnce() {
     static const Entries loaded;
     return loaded;
+}
+
+// A set of entry points loaded at first use and kept; null, for good, where the system lacks
+// the DLL or one of them.
+template <typename Entries> const Entries* loadedIfPresent() {
+    static const std::optional<Entries> loaded = []() -> std::optional<Entries> {
+        try {
+            return std::optional<Entries>(std::in_place);
+        } catch (const RuntimeError&) {
+            return std::nullopt;
+        }
+    }();
+    return loaded ? &*loaded : nullptr;
 }
 
 } // namespace platform::win32
