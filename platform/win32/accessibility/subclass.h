@@ -5,8 +5,11 @@
 
 #include <optional>
 
-// Hands a screen reader our own objects: the window and its controls named and given their
-// roles from the design, and the drawn progress bar as an object of its own.
+// How a screen reader finds our objects: it sends WM_GETOBJECT, which the form and this subclass
+// of each control answer with an object of ours (object.cpp, form.cpp, control.cpp, list.cpp),
+// named and given its role from the design (roles.cpp), the drawn progress bar an object of its
+// own. events.cpp and ui_automation_notice.cpp tell of changes; oleacc and oleaut32 are loaded
+// when first needed.
 namespace platform::win32 {
 
 // The window's answer to WM_GETOBJECT, from its own procedure: an object of ours for its client

@@ -6,7 +6,9 @@
 #include "platform/services/registry.h"
 #include "platform/services/shell.h"
 
-// The machine's own services, through the ANSI calls and the system code page.
+// The machine's own services, through the ANSI calls and the system code page: one file each for
+// the shell, the message box, the registry, the program starter, the file system and the
+// clipboard.
 namespace platform::win32 {
 
 class Win32MessageDialog final : public MessageDialog {

@@ -16,6 +16,10 @@
 #include <string>
 #include <vector>
 
+// A design's window on the screen. form.cpp makes it and runs its procedure; keys.cpp,
+// layout.cpp, paint.cpp and copy.cpp answer its other messages. child_windows.cpp says which
+// controls are child windows; controls.cpp and shapes_and_lines.cpp are the controls; the fonts,
+// system colours, pixels, icons and the picture box class are beside them.
 namespace platform::win32 {
 
 class Win32Toolkit;
