@@ -5,6 +5,8 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
+#include "platform/win32/support/text.h"
+
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -27,23 +29,9 @@ inline void expect(bool ok, const std::string& what) {
     std::printf("ok   %s\n", what.c_str());
 }
 
-inline std::string narrow(std::wstring_view text) {
-    const int length = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                             nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(length), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
-                          length, nullptr, nullptr);
-    return bytes;
-}
-
-inline std::wstring widen(std::string_view text) {
-    const int length =
-        ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                          length);
-    return wide;
-}
+// Text in both widths, converted as the program converts it.
+using platform::win32::narrow;
+using platform::win32::widen;
 
 // Polls until the condition holds; the program answers through its own message loop. Messages
 // for this thread (the events of a hook, say) are delivered meanwhile.

@@ -5,9 +5,9 @@
 #include "main_window/form1.h"
 #include "main_window/form1_design.h"
 #include "platform/doubles/fake_services.h"
-#include "platform/win32/child_windows.h"
-#include "platform/win32/text.h"
-#include "platform/win32/win32_window.h"
+#include "platform/win32/support/text.h"
+#include "platform/win32/window/child_windows.h"
+#include "platform/win32/window/form.h"
 
 #include <gtest/gtest.h>
 #include <oleacc.h>
@@ -107,7 +107,7 @@ TEST_F(Win32Lifecycle, ColourChangesApplyAtOnceAlsoDuringASlowDraw) {
         pump();
     }
     ::SetSysColors(2, roles.data(), before.data());
-    EXPECT_EQ(platform::win32::windowText(button), "Need Another Excuse?");
+    EXPECT_EQ(platform::win32::textOf(button), "Need Another Excuse?");
 }
 
 TEST_F(Win32Lifecycle, AMinimizedAboutWindowComesBackVisibleAndActive) {

@@ -1,9 +1,9 @@
 #include "platform/code_page.h"
 #include "platform/runtime/errors.h"
 #include "platform/services/registry.h"
-#include "platform/win32/system_library.h"
-#include "platform/win32/win32_services.h"
-#include "platform/win32/windows_headers.h"
+#include "platform/win32/services/services.h"
+#include "platform/win32/support/system_library.h"
+#include "platform/win32/support/windows_headers.h"
 
 #include <gtest/gtest.h>
 

@@ -5,9 +5,9 @@
 #include "main_window/form1.h"
 #include "main_window/form1_design.h"
 #include "platform/doubles/fake_services.h"
-#include "platform/win32/handles.h"
-#include "platform/win32/text.h"
-#include "platform/win32/win32_window.h"
+#include "platform/win32/support/handles.h"
+#include "platform/win32/support/text.h"
+#include "platform/win32/window/form.h"
 
 #include <gtest/gtest.h>
 

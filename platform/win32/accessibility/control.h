@@ -1,0 +1,34 @@
+#pragma once
+
+#include "object.h"
+#include "platform/forms/design.h"
+
+// A control as a screen reader meets it: named and given its role from the design, with the
+// default action its kind offers.
+namespace platform::win32 {
+
+class Win32Window;
+
+class ControlAccessible : public AccessibleObject {
+public:
+    ControlAccessible(HWND window, const ControlDesign& design)
+        : AccessibleObject(window), design_(design) {}
+
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override;
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override;
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override;
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override;
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override;
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override;
+
+protected:
+    [[nodiscard]] const ControlDesign& design() const { return design_; }
+    [[nodiscard]] Win32Window& form() const;
+
+private:
+    [[nodiscard]] const wchar_t* defaultAction() const;
+
+    const ControlDesign& design_;
+};
+
+} // namespace platform::win32

@@ -1,0 +1,105 @@
+// The copy command: Ctrl+C and Ctrl+Insert, and the menu that offers "Copy".
+#include "form.h"
+#include "platform/forms/twips.h"
+#include "platform/win32/services/clipboard.h"
+#include "platform/win32/support/fatal.h"
+#include "platform/win32/support/text.h"
+
+namespace platform::win32 {
+
+namespace {
+
+void destroyMenu(HMENU menu) {
+    ::DestroyMenu(menu);
+}
+using Menu = Unique<HMENU, destroyMenu>;
+
+constexpr UINT copyItem = 1;
+
+bool held(int key) {
+    return ::GetKeyState(key) < 0;
+}
+
+} // namespace
+
+void Win32Window::onCopy(Handler handler) {
+    copyHandler_ = std::move(handler);
+}
+
+void Win32Window::copyToClipboard(const std::string& text) {
+    putOnClipboard(handle(), widen(text));
+}
+
+bool Win32Window::routeCopyKey(const MSG& message) {
+    if (!copyHandler_) {
+        return false;
+    }
+    const bool control = held(VK_CONTROL);
+    const bool shift = held(VK_SHIFT);
+    const bool alt = held(VK_MENU);
+    const WPARAM key = message.wParam;
+    switch (message.message) {
+    case WM_KEYDOWN:
+        if (control && !shift && !alt && (key == 'C' || key == VK_INSERT)) {
+            invokeGuarded(copyHandler_);
+            return true;
+        }
+        if (key == VK_APPS && !control && !alt) {
+            showCopyMenu(std::nullopt);
+            return true;
+        }
+        return false;
+    case WM_KEYUP:
+        // Its release would open the system's idea of a context menu as well.
+        return key == VK_APPS;
+    case WM_SYSKEYDOWN:
+        if (key == VK_F10 && shift && !control) {
+            showCopyMenu(std::nullopt);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool Win32Window::showCopyMenu(std::optional<POINT> at) {
+    if (!copyHandler_ || !loaded_ || copyMenuOpen_) {
+        return false;
+    }
+    POINT screen{};
+    if (at) {
+        POINT client = *at;
+        ::ScreenToClient(handle(), &client);
+        const TwipPoint point{pixelsToTwips(client.x, dpi_), pixelsToTwips(client.y, dpi_)};
+        const auto shown = [this](const ControlDesign& design) {
+            return control(design.name).visible();
+        };
+        if (copyMenuAt(design_, point, shown) == nullptr) {
+            return false;
+        }
+        screen = *at;
+    } else if (const std::optional<TwipPoint> anchor = copyMenuAnchor(design_)) {
+        screen = {twipsToPixels(anchor->x, dpi_), twipsToPixels(anchor->y, dpi_)};
+        ::ClientToScreen(handle(), &screen);
+    } else {
+        return false;
+    }
+    const Menu menu(::CreatePopupMenu());
+    const std::wstring item = widen(copyCaption) + L"\tCtrl+C";
+    if (!menu || ::AppendMenuW(menu.get(), MF_STRING, copyItem, item.c_str()) == FALSE) {
+        return true;
+    }
+    // The menu's own loop runs until it closes; timers still tick in it.
+    copyMenuOpen_ = true;
+    const auto chosen = static_cast<UINT>(
+        ::TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screen.x,
+                         screen.y, 0, handle(), nullptr));
+    copyMenuOpen_ = false;
+    if (chosen == copyItem && loaded_) {
+        invokeGuarded(copyHandler_);
+    }
+    return true;
+}
+
+} // namespace platform::win32

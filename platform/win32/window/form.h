@@ -1,0 +1,148 @@
+#pragma once
+
+#include "child_windows.h"
+#include "controls.h"
+#include "picture_box.h"
+#include "platform/forms/control_table.h"
+#include "platform/forms/window.h"
+#include "platform/win32/accessibility/events.h"
+#include "platform/win32/accessibility/subclass.h"
+#include "platform/win32/support/handles.h"
+#include "system_colours.h"
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+// A design's window on the screen. form.cpp makes it and runs its procedure; keys.cpp,
+// layout.cpp, paint.cpp and copy.cpp answer its other messages. child_windows.cpp says which
+// controls are child windows; controls.cpp and shapes_and_lines.cpp are the controls; the fonts,
+// system colours, pixels, icons and the picture box class are beside them.
+namespace platform::win32 {
+
+class Win32Toolkit;
+
+// Child ids and timer ids: the control's place in the design, past the dialog manager's own.
+inline constexpr int firstChildId = 100;
+
+// A window of the design, built from Win32 child windows; shapes and lines it paints itself.
+class Win32Window final : public Window, public Surface {
+public:
+    Win32Window(Win32Toolkit& toolkit, const WindowDesign& design);
+    ~Win32Window() override;
+
+    void show() override;
+    void unload() override;
+    [[nodiscard]] bool loaded() const override { return loaded_; }
+    void onUnload(Handler handler) override { unloadHandler_ = std::move(handler); }
+    [[nodiscard]] std::string caption() const override;
+    void setCaption(const std::string& caption) override;
+    void announce(const std::string& text) override;
+    void onCopy(Handler handler) override;
+    void copyToClipboard(const std::string& text) override;
+    // What the last announcement left for screen readers that know no UI Automation notification.
+    [[nodiscard]] const SpokenDescription& spokenDescription() const { return spoken_; }
+
+    [[nodiscard]] HWND handle() const override { return window_.get(); }
+    [[nodiscard]] unsigned dpi() const override { return dpi_; }
+    [[nodiscard]] const WindowDesign& design() const override { return design_; }
+    [[nodiscard]] const ThemeColours& theme() const override { return theme_; }
+    void repaint(const RECT& area) override;
+    void releaseFocus(HWND control) override;
+    void regainFocus(HWND control) override;
+
+    // Tab, Shift+Tab, Enter and Esc go by the design rather than by the child windows' order;
+    // true when the key was taken.
+    bool routeKey(WPARAM key);
+    // Ctrl+C, Ctrl+Insert, the menu key and Shift+F10, in a window with a copy command; true
+    // when the key was taken.
+    bool routeCopyKey(const MSG& message);
+
+    // The window of ours that a message for this window belongs to, if any.
+    [[nodiscard]] static Win32Window* owning(HWND window);
+
+protected:
+    Control& control(std::string_view name) override;
+
+private:
+    friend class Win32Toolkit;
+    struct Child {
+        const ControlDesign* design;
+        HWND window;
+        std::unique_ptr<AccessibleSubclass> accessible;
+    };
+
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void build();
+    void addChild(const ControlDesign& control, const ChildKind& kind, int id, unsigned dpi);
+    void addPainted(const ControlDesign& control);
+    void layout(unsigned dpi, const RECT* suggested);
+    void paint();
+    // The colours of a label, and the pointer over a control that asks for its own.
+    LRESULT colourStatic(HDC dc, HWND child) const;
+    // A change of the system's colours or of high contrast: everything is drawn again in them.
+    void themeChanged();
+    bool eraseBackground(HDC dc) const;
+    bool setCursorOver(HWND child, UINT hitTest) const;
+    // The copy menu at a screen point (a right-click) or at the window's copy anchor (a key);
+    // false when there is nothing to offer there.
+    bool showCopyMenu(std::optional<POINT> at);
+    // Moves the focus along the tab order from a control; false when no other control can take it.
+    bool moveFocus(bool forward, HWND from);
+    void focusFirst();
+    [[nodiscard]] const ControlDesign* designOf(HWND child) const;
+    [[nodiscard]] std::string focusedName() const;
+
+    Win32Toolkit& toolkit_;
+    const WindowDesign& design_;
+    WindowHandle window_;
+    unsigned dpi_ = 96;
+    std::vector<Font> fonts_;
+    ControlTable controls_;
+    std::vector<Child> children_;
+    std::map<int, Notified*> notified_;
+    std::map<UINT_PTR, Win32Timer*> timers_;
+    std::vector<const Painted*> painted_;
+    ThemeColours theme_ = systemColours();
+    HWND lastFocus_ = nullptr;
+    // A hidden control that had the focus, and the control that took it over.
+    std::map<HWND, HWND> focusHeirs_;
+    SpokenDescription spoken_;
+    Handler unloadHandler_;
+    Handler copyHandler_;
+    bool copyMenuOpen_ = false;
+    bool loaded_ = true;
+    bool shown_ = false;
+};
+
+class Win32Toolkit final : public Toolkit {
+public:
+    Win32Toolkit();
+    std::unique_ptr<Window> load(const WindowDesign& design) override;
+
+    // Gives the key to the window it was typed in: Enter, Esc and Tab by the design, the rest
+    // through the dialog manager. True when the message was used.
+    bool preTranslate(MSG& message);
+
+private:
+    friend class Win32Window;
+    // The program ends when no window of it remains loaded.
+    void windowLoaded() { ++loaded_; }
+    void windowUnloaded();
+
+    HINSTANCE instance_;
+    Icon bigIcon_;
+    Icon smallIcon_;
+    RegisteredClass formClass_;
+    RegisteredClass pictureClass_;
+    // Dialog frames belong to this hidden window, as forms did: no task-bar button of their own.
+    // Made with the first dialog: under Wine every top-level window costs the start an X window.
+    [[nodiscard]] HWND dialogOwner();
+    WindowHandle dialogOwner_;
+    int loaded_ = 0;
+};
+
+} // namespace platform::win32

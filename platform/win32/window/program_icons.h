@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/forms/design.h"
+#include "platform/win32/support/handles.h"
+#include "platform/win32/support/windows_headers.h"
+
+namespace platform::win32 {
+
+// The icon resource of a design picture, at a size in pixels a side.
+[[nodiscard]] Icon loadIcon(HINSTANCE instance, Picture picture, int size);
+
+} // namespace platform::win32

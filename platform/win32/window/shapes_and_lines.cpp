@@ -1,0 +1,149 @@
+#include "controls.h"
+#include "pixels.h"
+#include "platform/forms/twips.h"
+#include "platform/win32/accessibility/events.h"
+
+#include <algorithm>
+#include <cmath>
+
+// The shapes and lines, painted on the window in WM_PAINT.
+namespace platform::win32 {
+
+namespace {
+
+void fill(HDC dc, const RECT& area, COLORREF colour) {
+    const Brush brush(::CreateSolidBrush(colour));
+    ::FillRect(dc, &area, brush.get());
+}
+
+RECT unite(const RECT& a, const RECT& b) {
+    RECT both{};
+    ::UnionRect(&both, &a, &b);
+    return both;
+}
+
+// A design pixel in device pixels: lines, outlines and hatching grow with the scale.
+int devicePixels(int designPixels, unsigned dpi) {
+    return std::max(1,
+                    static_cast<int>(std::lround(designPixels * static_cast<double>(dpi) / 96.0)));
+}
+
+// An outline of the given thickness inside the rectangle.
+void outline(HDC dc, const RECT& area, int thickness, COLORREF colour) {
+    const int across = std::min<LONG>(thickness, (area.right - area.left + 1) / 2);
+    const int down = std::min<LONG>(thickness, (area.bottom - area.top + 1) / 2);
+    fill(dc, {area.left, area.top, area.right, area.top + down}, colour);
+    fill(dc, {area.left, area.bottom - down, area.right, area.bottom}, colour);
+    fill(dc, {area.left, area.top, area.left + across, area.bottom}, colour);
+    fill(dc, {area.right - across, area.top, area.right, area.bottom}, colour);
+}
+
+// Lines running downward from left to right, as the system's diagonal hatch draws them at 96 dpi
+// (one pixel in eight), scaled: anchored to the window, so they stay put while the bar grows.
+void hatch(HDC dc, const RECT& area, int thickness, COLORREF colour) {
+    const int spacing = 8 * thickness;
+    const int saved = ::SaveDC(dc);
+    ::IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+    const Unique<HPEN, deleteGdiObject> pen(::CreatePen(PS_SOLID, 1, colour));
+    const Selection selected(dc, pen.get());
+    const LONG height = area.bottom - area.top;
+    // The first line whose top lies at or left of the area's left edge less its height.
+    LONG start = area.left - height;
+    start -= ((start - area.top) % spacing + spacing) % spacing;
+    for (LONG x = start; x < area.right; x += spacing) {
+        for (int offset = 0; offset < thickness; ++offset) {
+            ::MoveToEx(dc, x + offset, area.top, nullptr);
+            ::LineTo(dc, x + offset + height + 1, area.bottom + 1);
+        }
+    }
+    ::RestoreDC(dc, saved);
+}
+
+} // namespace
+
+Win32Shape::Win32Shape(Surface& surface, const ControlDesign& design)
+    : surface_(surface), design_(design), visible_(design.visible),
+      width_(static_cast<float>(design.rect.width)) {}
+
+RECT Win32Shape::area(unsigned dpi) const {
+    RECT area = toPixels(design_.rect, dpi);
+    const double right = static_cast<double>(design_.rect.left) + static_cast<double>(width_);
+    area.right = std::max<LONG>(area.left, twipsToPixels(right, dpi));
+    return area;
+}
+
+void Win32Shape::setVisible(bool visible) {
+    if (visible != visible_) {
+        visible_ = visible;
+        surface_.repaint(area(surface_.dpi()));
+        announceProgress(surface_, design_, visible ? EVENT_OBJECT_SHOW : EVENT_OBJECT_HIDE);
+    }
+}
+
+void Win32Shape::setWidth(float twips) {
+    const RECT before = area(surface_.dpi());
+    width_ = twips;
+    if (visible_) {
+        surface_.repaint(unite(before, area(surface_.dpi())));
+        announceProgress(surface_, design_, EVENT_OBJECT_VALUECHANGE);
+    }
+}
+
+void Win32Shape::paint(HDC dc, unsigned dpi) const {
+    const RECT rect = area(dpi);
+    if (!visible_ || ::IsRectEmpty(&rect) != FALSE) {
+        return;
+    }
+    const ShapeDesign& shape = design_.shape;
+    const DrawnColours colours = coloursOf(surface_.design(), design_, surface_.theme());
+    if (shape.backStyle == 1) {
+        fill(dc, rect, colours.back);
+    }
+    if (shape.fillStyle == 0) {
+        fill(dc, rect, colours.fill);
+    } else if (shape.fillStyle == 5) {
+        // Over the back colour.
+        hatch(dc, rect, devicePixels(1, dpi), colours.fill);
+    }
+    outline(dc, rect, devicePixels(1, dpi), colours.fore);
+}
+
+Win32Line::Win32Line(Surface& surface, const ControlDesign& design)
+    : surface_(surface), design_(design), visible_(design.visible) {}
+
+RECT Win32Line::area(unsigned dpi) const {
+    const POINT from = toPixels(design_.line.from, dpi);
+    const POINT to = toPixels(design_.line.to, dpi);
+    const int width = devicePixels(design_.line.widthPixels, dpi);
+    return {std::min(from.x, to.x) - width, std::min(from.y, to.y) - width,
+            std::max(from.x, to.x) + width, std::max(from.y, to.y) + width};
+}
+
+void Win32Line::setVisible(bool visible) {
+    if (visible != visible_) {
+        visible_ = visible;
+        surface_.repaint(area(surface_.dpi()));
+    }
+}
+
+void Win32Line::paint(HDC dc, unsigned dpi) const {
+    if (!visible_) {
+        return;
+    }
+    const LineDesign& line = design_.line;
+    const COLORREF colour = coloursOf(surface_.design(), design_, surface_.theme()).fore;
+    const POINT from = toPixels(line.from, dpi);
+    const POINT to = toPixels(line.to, dpi);
+    const int width = devicePixels(line.widthPixels, dpi);
+    if (from.y == to.y) {
+        // A horizontal line fills whole pixel rows below its y and ends before its last point.
+        fill(dc, {std::min(from.x, to.x), from.y, std::max(from.x, to.x), from.y + width}, colour);
+        return;
+    }
+    const Unique<HPEN, deleteGdiObject> pen(::CreatePen(PS_SOLID, width, colour));
+    const Selection selected(dc, pen.get());
+    ::MoveToEx(dc, from.x, from.y, nullptr);
+    ::LineTo(dc, to.x, to.y);
+}
+
+} // namespace platform::win32
