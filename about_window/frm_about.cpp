@@ -3,7 +3,7 @@
 #include "frm_about_design.h"
 #include "links/module1.h"
 #include "platform/app_info.h"
-#include "platform/code_page.h"
+#include "platform/runtime/code_page.h"
 #include "platform/runtime/errors.h"
 
 #include <algorithm>

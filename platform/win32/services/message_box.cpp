@@ -1,4 +1,4 @@
-#include "platform/code_page.h"
+#include "platform/runtime/code_page.h"
 #include "platform/win32/support/windows_headers.h"
 #include "services.h"
 

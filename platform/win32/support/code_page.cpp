@@ -1,4 +1,4 @@
-#include "platform/code_page.h"
+#include "platform/runtime/code_page.h"
 
 #include "platform/runtime/errors.h"
 #include "text.h"

@@ -1,4 +1,4 @@
-#include "code_page.h"
+#include "platform/runtime/code_page.h"
 
 // Linux desktops run with UTF-8 as their 8-bit code page.
 namespace platform {
