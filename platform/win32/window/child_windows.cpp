@@ -23,18 +23,14 @@ struct Entry {
     ChildControl (*make)(Surface& surface, HWND window);
 };
 
-// Every focusable control is a group of its own: arrow keys stay inside it.
-constexpr DWORD focusable = WS_TABSTOP | WS_GROUP;
-
 constexpr std::array childWindows{
     Entry{ControlKind::CommandButton, L"BUTTON",
           [](const ControlDesign& control) {
-              return focusable |
-                     static_cast<DWORD>(control.defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+              return static_cast<DWORD>(control.defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
           },
           0, make<Win32CommandButton>},
     Entry{ControlKind::CheckBox, L"BUTTON",
-          [](const ControlDesign& /*control*/) { return focusable | BS_AUTOCHECKBOX; }, 0,
+          [](const ControlDesign& /*control*/) { return static_cast<DWORD>(BS_AUTOCHECKBOX); }, 0,
           make<Win32CheckBox>},
     Entry{ControlKind::Label, L"STATIC",
           [](const ControlDesign& control) {
@@ -45,11 +41,11 @@ constexpr std::array childWindows{
     // In the order the items were added, at exactly the designed height.
     Entry{ControlKind::ListBox, L"LISTBOX",
           [](const ControlDesign& /*control*/) {
-              return focusable | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
+              return static_cast<DWORD>(LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL);
           },
           WS_EX_CLIENTEDGE, make<Win32ListBox>},
     Entry{ControlKind::PictureBox, pictureBoxClass,
-          [](const ControlDesign& /*control*/) { return focusable; }, WS_EX_CLIENTEDGE,
+          [](const ControlDesign& /*control*/) { return DWORD{0}; }, WS_EX_CLIENTEDGE,
           make<Win32PictureBox>},
 };
 
@@ -60,7 +56,10 @@ std::optional<ChildKind> childKind(const ControlDesign& control) {
     if (entry == childWindows.end()) {
         return std::nullopt;
     }
-    return ChildKind{entry->className, entry->style(control), entry->exStyle, entry->make};
+    // Every control that takes the focus is a group of its own: arrow keys stay inside it.
+    const DWORD focusable = takesFocus(control.kind) ? WS_TABSTOP | WS_GROUP : 0U;
+    return ChildKind{entry->className, focusable | entry->style(control), entry->exStyle,
+                     entry->make};
 }
 
 } // namespace platform::win32
