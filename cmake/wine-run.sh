@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs a cross-compiled Windows program under Wine in the build's own throwaway prefix, and
 # creates that prefix on first use. CMake hands it every cross-compiled test.
-# usage: wine-run.sh PREFIX PROGRAM [ARGS...]   (PRETEXTOR_WINE_FONTS=1: a new prefix gets Wine's
-# own fonts)
+# usage: wine-run.sh PREFIX [PROGRAM [ARGS...]]   (PRETEXTOR_WINE_FONTS=1: a new prefix gets
+# Wine's own fonts; without a program it only makes the prefix)
 set -euo pipefail
 
 export WINEPREFIX=$1
@@ -34,4 +34,5 @@ mkdir -p "$(dirname "$WINEPREFIX")"
     fi
 ) 9>"$WINEPREFIX.lock"
 
+(($# > 0)) || exit 0
 exec wine "$@"

@@ -8,15 +8,29 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
-// The main window on the test doubles, started as the program starts it.
-class Form1Fixture : public ::testing::Test, protected platform::fake::RecordingServices {
+// The main window on a toolkit, with recording services behind it, started as the program starts
+// it; the random numbers it draws first can be scripted.
+template <typename Toolkit>
+class StartedForm1 : public ::testing::Test, protected platform::fake::RecordingServices {
 protected:
-    Form1Fixture() {
+    explicit StartedForm1(std::vector<float> draws = {}) {
+        if (!draws.empty()) {
+            random.script(std::move(draws));
+        }
         form.start();
-        window = toolkit.window("Form1");
     }
+
+    Toolkit toolkit;
+    pretextor::Form1 form{on(toolkit)};
+};
+
+// The main window on the test doubles.
+class Form1Fixture : public StartedForm1<platform::fake::FakeToolkit> {
+protected:
+    Form1Fixture() { window = toolkit.window("Form1"); }
 
     template <typename T> T& control(std::string_view name) { return window->get<T>(name); }
 
@@ -40,7 +54,5 @@ protected:
         }
     }
 
-    platform::fake::FakeToolkit toolkit;
-    pretextor::Form1 form{on(toolkit)};
     platform::fake::FakeWindow* window = nullptr;
 };

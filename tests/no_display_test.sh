@@ -5,8 +5,8 @@
 # usage: no_display_test.sh PROGRAM
 set -uo pipefail
 program=$1
-errors=$(mktemp)
-trap 'rm -f "$errors"' EXIT
+source "$(dirname "$0")/lib.sh"
+errors=$scratch/errors
 
 # expect_one_line PATTERN COMMAND...: the command fails with status 1 and one matching line.
 expect_one_line() {

@@ -5,8 +5,7 @@
 # usage: packaging_test.sh BUILD_DIR APP_ID VERSION [hardened|sanitized]
 set -euo pipefail
 build=$1 id=$2 version=$3 flags=${4:-hardened}
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+source "$(dirname "$0")/lib.sh"
 
 cmake --install "$build" --prefix "$scratch/usr" >/dev/null
 desktop-file-validate "$scratch/usr/share/applications/$id.desktop"

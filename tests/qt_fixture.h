@@ -1,8 +1,7 @@
 #pragma once
 
-#include "main_window/form1.h"
-#include "platform/doubles/fake_services.h"
 #include "platform/qt/window/form.h"
+#include "tests/form1_fixture.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -10,11 +9,9 @@
 #include <gtest/gtest.h>
 
 // The real Qt windows, on the offscreen platform, with recording services behind them.
-class QtWindows : public ::testing::Test, protected platform::fake::RecordingServices {
+class QtWindows : public StartedForm1<platform::qt::QtToolkit> {
 protected:
-    QtWindows() {
-        random.script({0.25F, 0.5F, 0.75F, 0.6F});
-        form.start();
+    QtWindows() : StartedForm1({0.25F, 0.5F, 0.75F, 0.6F}) {
         main = topLevel(QStringLiteral("Form1"));
     }
     ~QtWindows() override {
@@ -36,7 +33,5 @@ protected:
         return window->findChild<T*>(QString::fromLatin1(name));
     }
 
-    platform::qt::QtToolkit toolkit;
-    pretextor::Form1 form{on(toolkit)};
     QWidget* main = nullptr;
 };

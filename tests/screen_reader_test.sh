@@ -5,35 +5,15 @@
 # usage: screen_reader_test.sh PROGRAM   (run through with_accessibility_bus.sh)
 set -euo pipefail
 program=$1
-scratch=$(mktemp -d)
+source "$(dirname "$0")/lib.sh"
 log=$scratch/orca.log
-pids=()
-cleanup() {
-    local pid
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        pid=${pids[i]}
-        kill "$pid" 2>/dev/null || true
-        # Orca now and then hangs on its way out.
-        for _ in $(seq 30); do
-            kill -0 "$pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill -KILL "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAILED: $*" >&2
-    echo "--- what Orca said:" >&2
-    grep -h 'SPEECH OUTPUT' "$log" >&2 || true
-    echo "--- Orca's output:" >&2
-    cat "$scratch/orca.out" >&2 || true
-    echo "--- the program's output:" >&2
-    cat "$scratch/out" >&2 || true
-    exit 1
+on_failure() {
+    echo "--- what Orca said:"
+    grep -h 'SPEECH OUTPUT' "$log" || true
+    echo "--- Orca's output:"
+    cat "$scratch/orca.out" || true
+    echo "--- the program's output:"
+    cat "$scratch/out" || true
 }
 
 # The lines Orca has spoken so far, one utterance a line, without the log's decoration. Orca 43
@@ -41,17 +21,6 @@ fail() {
 spoken() {
     sed -n "s/.*SPEECH OUTPUT: '\(.*\)'\($\|[ {].*\)/\1/p" "$log" |
         sed 's/\.$//; s/ push button$/ button/'
-}
-
-# wait_for DESCRIPTION SECONDS COMMAND...: retries the command every 0.1 s.
-wait_for() {
-    local what=$1 tenths=$(($2 * 10))
-    shift 2
-    for ((t = 0; t < tenths; t++)); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    fail "$what"
 }
 
 # Utterances spoken after the given mark (a count of spoken lines).
@@ -95,8 +64,7 @@ pids+=($!)
 wait_for "Orca to start" 30 \
     grep -q -e 'ORCA: Startup complete' -e 'ORCA: Starting Atspi main event loop' "$log"
 
-env LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan_suppressions.txt:print_suppressions=0" \
-    "$program" >"$scratch/out" 2>&1 &
+"$program" >"$scratch/out" 2>&1 &
 pids+=($!)
 wait_for "the main window as a frame" 30 said_since 0 'VORN: Random Pretextor frame'
 

@@ -18,22 +18,8 @@ fi
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
     >/dev/null
 
-runtime=$(mktemp -d)
-chmod 700 "$runtime"
-pids=()
-stop_all() {
-    local pid
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
-    pids=()
-}
-trap 'stop_all; rm -rf "$runtime"' EXIT
-fail() {
-    echo "wayland_test: $*" >&2
-    exit 1
-}
+source "$here/lib.sh"
+runtime=$scratch
 
 renderer=--use-pixman
 timeout 5 weston --help 2>&1 | grep -q -- "--renderer=" && renderer=--renderer=pixman
@@ -58,8 +44,8 @@ for scale in 1 2; do
     # As a Wayland desktop starts it: Qt picks its platform itself, and XWayland is not there.
     session=(env -u DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket"
         XDG_SESSION_TYPE=wayland)
-    leaks="suppressions=$here/lsan_suppressions.txt:print_suppressions=0:fast_unwind_on_malloc=0"
-    "${session[@]}" WAYLAND_DEBUG=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LSAN_OPTIONS="$leaks" \
+    "${session[@]}" WAYLAND_DEBUG=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+        LSAN_OPTIONS="$LSAN_OPTIONS$whole_stacks" \
         "$program" 2>"$trace" &
     program_pid=$!
     pids+=("$program_pid")

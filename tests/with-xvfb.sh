@@ -4,16 +4,11 @@
 # XVFB_SCREEN sets the screen size (1024x768x24 when unset).
 set -euo pipefail
 
-scratch=$(mktemp -d)
+source "$(dirname "$0")/lib.sh"
 # Xvfb picks a free display itself and writes its number once it accepts clients.
 Xvfb -displayfd 1 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp >"$scratch/display" 2>"$scratch/log" &
 XVFB_PID=$!
-stop() {
-    kill "$XVFB_PID" 2>/dev/null || true
-    wait "$XVFB_PID" 2>/dev/null || true
-    rm -rf "$scratch"
-}
-trap stop EXIT
+pids+=("$XVFB_PID")
 for _ in $(seq 100); do
     [[ -s $scratch/display ]] && break
     kill -0 "$XVFB_PID" 2>/dev/null || { cat "$scratch/log" >&2; exit 1; }
@@ -22,7 +17,4 @@ done
 [[ -s $scratch/display ]] || { echo "Xvfb did not start" >&2; exit 1; }
 DISPLAY=:$(head -n1 "$scratch/display")
 export DISPLAY XVFB_PID
-
-status=0
-"$@" || status=$?
-exit "$status"
+"$@"

@@ -342,6 +342,19 @@ struct Unref {
 };
 template <typename T> using Ref = std::unique_ptr<T, Unref>;
 
+// A call's error, taken and freed so that the next call can report its own: its message, or ""
+// when the call succeeded.
+std::string takeError(GError*& error) {
+    if (error == nullptr) {
+        return {};
+    }
+    std::string message =
+        error->message != nullptr && *error->message != '\0' ? error->message : "(no message)";
+    g_error_free(error);
+    error = nullptr;
+    return message;
+}
+
 std::string takeString(gchar* text) {
     std::string value = text != nullptr ? text : "";
     g_free(text);
@@ -384,8 +397,7 @@ public:
         }
         GError* error = nullptr;
         const int count = atspi_accessible_get_child_count(frame.get(), &error);
-        if (error != nullptr) {
-            g_error_free(error);
+        if (!takeError(error).empty()) {
             return std::nullopt;
         }
         const auto order = platform::stackingBackToFront(pretextor::form1Design());
@@ -404,12 +416,8 @@ public:
         const auto read = [&](std::string_view name, std::string* text, bool* shown) {
             Ref<AtspiAccessible> child(
                 atspi_accessible_get_child_at_index(frame.get(), indexOf(name), &error));
-            if (error != nullptr || !child) {
+            if (!takeError(error).empty() || !child) {
                 ok = false;
-                if (error != nullptr) {
-                    g_error_free(error);
-                    error = nullptr;
-                }
                 return;
             }
             if (text != nullptr) {
@@ -419,10 +427,8 @@ public:
                 Ref<AtspiStateSet> states(atspi_accessible_get_state_set(child.get()));
                 *shown = states && atspi_state_set_contains(states.get(), ATSPI_STATE_VISIBLE);
             }
-            if (error != nullptr) {
+            if (!takeError(error).empty()) {
                 ok = false;
-                g_error_free(error);
-                error = nullptr;
             }
         };
         read("Command1", &state.bigButton, &state.bigButtonShown);
@@ -444,11 +450,7 @@ public:
         }
         GError* error = nullptr;
         (void)atspi_accessible_get_child_count(app_.get(), &error);
-        if (error != nullptr) {
-            g_error_free(error);
-            return false;
-        }
-        return true;
+        return takeError(error).empty();
     }
 
     // What the bus shows of a window: role, name and shown state of each child.
@@ -459,26 +461,19 @@ public:
         std::string text;
         GError* error = nullptr;
         const int windows = atspi_accessible_get_child_count(app_.get(), &error);
-        if (error != nullptr) {
-            text +=
-                std::string("(the program's windows cannot be listed: ") + error->message + ")\n";
-            g_error_free(error);
-            error = nullptr;
+        if (const std::string why = takeError(error); !why.empty()) {
+            text += "(the program's windows cannot be listed: " + why + ")\n";
         }
         for (int i = 0; i < windows; ++i) {
             Ref<AtspiAccessible> window(atspi_accessible_get_child_at_index(app_.get(), i, &error));
             text += "window " + std::to_string(i) + ": ";
-            if (error != nullptr) {
-                text += std::string("(") + error->message + ")\n";
-                g_error_free(error);
-                error = nullptr;
+            if (const std::string why = takeError(error); !why.empty()) {
+                text += "(" + why + ")\n";
                 continue;
             }
             text += "\"" + takeString(atspi_accessible_get_name(window.get(), &error)) + "\"";
-            if (error != nullptr) {
-                text += std::string(" (") + error->message + ")";
-                g_error_free(error);
-                error = nullptr;
+            if (const std::string why = takeError(error); !why.empty()) {
+                text += " (" + why + ")";
             }
             text += "\n";
         }
@@ -522,8 +517,7 @@ private:
             }
             GError* error = nullptr;
             const guint pid = atspi_accessible_get_process_id(app.get(), &error);
-            if (error != nullptr) {
-                g_error_free(error);
+            if (!takeError(error).empty()) {
                 continue;
             }
             if (static_cast<pid_t>(pid) == pid_) {
@@ -545,8 +539,7 @@ private:
     static Ref<AtspiAccessible> childNamed(AtspiAccessible* parent, std::string_view name) {
         GError* error = nullptr;
         const int count = atspi_accessible_get_child_count(parent, &error);
-        if (error != nullptr) {
-            g_error_free(error);
+        if (!takeError(error).empty()) {
             return nullptr;
         }
         for (int i = 0; i < count; ++i) {

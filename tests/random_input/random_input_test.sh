@@ -20,37 +20,13 @@ driver=$1
 program=$2
 shift 2
 
-scratch=$(mktemp -d)
-openbox_pid=
-cleanup() {
-    if [[ -n $openbox_pid ]]; then
-        kill "$openbox_pid" 2>/dev/null || true
-        wait "$openbox_pid" 2>/dev/null || true
-    fi
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-openbox --sm-disable >"$scratch/openbox" 2>&1 &
-openbox_pid=$!
-for _ in $(seq 300); do
-    wm_ready && break
-    kill -0 "$openbox_pid" 2>/dev/null || break
-    sleep 0.1
-done
-wm_ready || {
-    echo "openbox did not take the screen $DISPLAY" >&2
-    cat "$scratch/openbox" >&2
-    exit 75
-}
+source "$here/../lib.sh"
+start_window_manager || exit 75
 
 # The system's xdg-open, outside any desktop, hands links and mail to $BROWSER: a stand-in.
 printf '#!/bin/sh\nexit 0\n' >"$scratch/browser"
 chmod +x "$scratch/browser"
 
-# In the sanitizer build, what the libraries keep until the end is not the program's to report.
 BROWSER=$scratch/browser XDG_CURRENT_DESKTOP="" DESKTOP_SESSION="" \
-    LSAN_OPTIONS="suppressions=$here/../lsan_suppressions.txt:print_suppressions=0" \
     UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}" \
     "$driver" "$program" "$@"

@@ -185,13 +185,8 @@ std::vector<Heard> heardOf(DWORD event) {
 // the prefix's own handlers come back at the end.
 class RecordingShell {
 public:
-    RecordingShell(const std::wstring& stub) {
-        wchar_t temp[MAX_PATH] = {};
-        ::GetTempPathW(MAX_PATH, temp);
-        const std::wstring folder = std::wstring(temp) + L"Pretextor Links";
-        ::CreateDirectoryW(folder.c_str(), nullptr);
-        handler_ = folder + L"\\browser stub.exe";
-        ::CopyFileW(stub.c_str(), handler_.c_str(), FALSE);
+    RecordingShell(const std::wstring& stub)
+        : handler_(stubWithSpaces(stub, L"Pretextor Links", L"browser stub.exe")) {
         for (const wchar_t* scheme : {L"http", L"mailto"}) {
             replace(scheme, L"\"" + handler_ + L"\" \"%1\"");
         }
@@ -200,7 +195,7 @@ public:
     RecordingShell& operator=(const RecordingShell&) = delete;
     ~RecordingShell() {
         for (const auto& [key, value] : saved_) {
-            write(key, value);
+            writeRegistry(key, nullptr, value);
         }
     }
 
@@ -223,29 +218,16 @@ private:
         // A DDE conversation would go to the old handler instead.
         ::RegDeleteTreeW(HKEY_LOCAL_MACHINE,
                          (L"SOFTWARE\\Classes\\" + scheme + L"\\shell\\open\\ddeexec").c_str());
-        write(key, command);
-    }
-
-    static void write(const std::wstring& key, const std::wstring& value) {
-        const LSTATUS status =
-            ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, key.c_str(), nullptr, REG_SZ, value.c_str(),
-                              static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-        if (status != ERROR_SUCCESS) {
-            throw Failure("cannot write the registry");
-        }
+        writeRegistry(key, nullptr, command);
     }
 
     std::wstring handler_;
     std::map<std::wstring, std::wstring> saved_;
 };
 
-HWND shownWindow(const std::string& caption) {
-    HWND window = nullptr;
-    waitFor([&] {
-        window = ::FindWindowW(nullptr, widen(caption).c_str());
-        return window != nullptr && ::IsWindowVisible(window) != FALSE;
-    });
-    expect(window != nullptr, "\"" + caption + "\" shows");
+HWND shown(std::string_view caption) {
+    const HWND window = shownWindow(caption);
+    expect(window != nullptr, "\"" + std::string(caption) + "\" shows");
     return window;
 }
 
@@ -271,17 +253,6 @@ void checkLinks(const std::vector<Node>& tree, const platform::WindowDesign& win
         expect(line.ends_with("\"" + target + "\""),
                std::string(name) + " opens " + target + " (the handler got " + line + ")");
     }
-}
-
-bool fromTheLists(const std::vector<std::string>& words) {
-    const auto& lists = engine::wordLists();
-    for (std::size_t i = 0; i < lists.size(); ++i) {
-        if (i >= words.size() ||
-            std::ranges::find(lists[i].words, words[i]) == lists[i].words.end()) {
-            return false;
-        }
-    }
-    return words.size() == lists.size();
 }
 
 // A control of the main window, found where the design puts it.
@@ -385,7 +356,7 @@ void checkNewExcuseIsHeard(HWND main, const std::function<void()>& draw) {
         expect(node.name() == textOf(label), "and its object is named \"" + node.name() + "\"");
         words.push_back(node.name());
     }
-    expect(fromTheLists(words), "the four names are a new excuse");
+    expect(formAnExcuse(words), "the four names are a new excuse");
 }
 
 // Where the bar is, as a screen reader asks for it.
@@ -480,7 +451,7 @@ void run(const std::wstring& exe, const std::wstring& stub) {
 
     const Program program(exe);
     const platform::WindowDesign& form1 = pretextor::form1Design();
-    const HWND main = shownWindow("VORN: Random Pretextor");
+    const HWND main = shown(form1.caption);
 
     const std::vector<Node> tree = children(main);
     for (const platform::ControlDesign& control : form1.controls) {
@@ -510,8 +481,10 @@ void run(const std::wstring& exe, const std::wstring& stub) {
     const Node bar =
         find(tree, std::string(designOf(form1, "Shape1").accessibleName), ROLE_SYSTEM_PROGRESSBAR);
     expect(bar.invisible(), "the progress bar is there, invisible while idle");
-    const Node calculate = find(tree, "Calculate an Excuse!", ROLE_SYSTEM_PUSHBUTTON);
-    const Node fast = find(tree, "Fast Refesh", ROLE_SYSTEM_CHECKBUTTON);
+    const Node calculate =
+        find(tree, std::string(designOf(form1, "Command1").text), ROLE_SYSTEM_PUSHBUTTON);
+    const Node fast =
+        find(tree, std::string(designOf(form1, "Check1").text), ROLE_SYSTEM_CHECKBUTTON);
 
     expect(fast.defaultAction() == "Check" && SUCCEEDED(fast.doDefaultAction()),
            "\"Fast Refesh\" is checked through its default action");
@@ -538,9 +511,11 @@ void run(const std::wstring& exe, const std::wstring& stub) {
 
     checkLinks(tree, form1, {{"Label2", std::string(pretextor::Module1::StoriesPageUrl)}}, shell);
 
-    expect(SUCCEEDED(find(tree, "About", ROLE_SYSTEM_PUSHBUTTON).doDefaultAction()),
-           "\"About\" is pressed");
-    const HWND about = shownWindow("About VORN: Pretextor");
+    expect(
+        SUCCEEDED(find(tree, std::string(designOf(form1, "Command2").text), ROLE_SYSTEM_PUSHBUTTON)
+                      .doDefaultAction()),
+        "\"About\" is pressed");
+    const HWND about = shown("About VORN: Pretextor");
     const std::vector<Node> aboutTree = children(about);
     const platform::WindowDesign& frmAbout = pretextor::frmAboutDesign();
     const std::string pictureName(designOf(frmAbout, "picIcon").accessibleName);
@@ -563,20 +538,11 @@ void run(const std::wstring& exe, const std::wstring& stub) {
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: accessibility_client PRETEXTOR_EXE SYSINFO_STUB_EXE\n");
-        return 2;
-    }
     if (FAILED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
         return 2;
     }
-    int status = 0;
-    try {
-        run(argv[1], argv[2]);
-    } catch (const std::exception& failure) {
-        std::printf("FAIL %s\n", failure.what());
-        status = 1;
-    }
+    const int status = drive(argc >= 3, "accessibility_client PRETEXTOR_EXE SYSINFO_STUB_EXE",
+                             [&] { run(argv[1], argv[2]); });
     ::CoUninitialize();
     return status;
 }

@@ -1,18 +1,23 @@
 #pragma once
 
 // What the programs that drive the real Pretextor13.exe from outside share: checks that stop at
-// the first failure, text in both widths, waiting, and the started program itself.
+// the first failure, text in both widths, waiting, windows and their children, the registry, the
+// stand-in program, and the started program itself.
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
+#include "engine/excuse_engine.h"
 #include "platform/win32/support/text.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <exception>
 #include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace driving {
 
@@ -43,11 +48,71 @@ inline bool waitFor(const std::function<bool()>& condition, std::chrono::millise
         }
         MSG message{};
         while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
+            ::TranslateMessage(&message);
             ::DispatchMessageW(&message);
         }
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
     }
     return true;
+}
+
+// The shown top-level window with the caption, once it shows; nullptr when it does not.
+inline HWND shownWindow(std::string_view caption) {
+    HWND window = nullptr;
+    const std::wstring wide = widen(caption);
+    waitFor([&] {
+        window = ::FindWindowW(nullptr, wide.c_str());
+        return window != nullptr && ::IsWindowVisible(window) != FALSE;
+    });
+    return window != nullptr && ::IsWindowVisible(window) != FALSE ? window : nullptr;
+}
+
+// Every child window, at any depth, in the system's order.
+inline std::vector<HWND> childWindows(HWND parent) {
+    std::vector<HWND> windows;
+    ::EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM list) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+// Whether the words are an excuse: one from each list, in the lists' order.
+inline bool formAnExcuse(const std::vector<std::string>& words) {
+    const auto& lists = engine::wordLists();
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        if (i >= words.size() ||
+            std::ranges::find(lists[i].words, words[i]) == lists[i].words.end()) {
+            return false;
+        }
+    }
+    return words.size() == lists.size();
+}
+
+// A string value of HKEY_LOCAL_MACHINE, its key made where missing.
+inline void writeRegistry(const std::wstring& key, const wchar_t* name, const std::wstring& value) {
+    if (::RegSetKeyValueW(HKEY_LOCAL_MACHINE, key.c_str(), name, REG_SZ, value.c_str(),
+                          static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) !=
+        ERROR_SUCCESS) {
+        throw Failure("cannot write the registry");
+    }
+}
+
+// The stand-in program (sysinfo_stub.exe) copied to a folder and a name with spaces under the
+// temporary folder, as no record of an earlier start: it leaves its command line in "<path>.ran".
+inline std::wstring stubWithSpaces(const std::wstring& stub, const std::wstring& folderName,
+                                   const std::wstring& fileName) {
+    wchar_t temp[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + folderName;
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring path = folder + L"\\" + fileName;
+    ::CopyFileW(stub.c_str(), path.c_str(), FALSE);
+    ::DeleteFileW((path + L".ran").c_str());
+    return path;
 }
 
 // Another process's control text: WM_GETTEXT, which the system carries across.
@@ -103,5 +168,21 @@ struct Program {
 
     PROCESS_INFORMATION info{};
 };
+
+// A driver's wmain: the usage when the arguments are too few (status 2), "FAIL" and the first
+// failure (status 1), or 0 when every check held.
+inline int drive(bool enoughArguments, const char* usage, const std::function<void()>& run) {
+    if (!enoughArguments) {
+        std::fprintf(stderr, "usage: %s\n", usage);
+        return 2;
+    }
+    try {
+        run();
+    } catch (const std::exception& failure) {
+        std::printf("FAIL %s\n", failure.what());
+        return 1;
+    }
+    return 0;
+}
 
 } // namespace driving

@@ -5,7 +5,9 @@
 // window's screen rectangle, and goes on once <name>.taken appears (a screenshot is taken
 // meanwhile).
 #include "driving.h"
-#include "engine/excuse_engine.h"
+
+#include "about_window/frm_about_design.h"
+#include "main_window/form1_design.h"
 #include "platform/forms/colour_rule.h"
 #include "tests/shown_colours.h"
 
@@ -21,6 +23,13 @@
 namespace {
 
 using namespace driving;
+using pretextor::form1Design;
+using pretextor::frmAboutDesign;
+
+// A control's caption as the design gives it.
+std::string captionOf(const platform::WindowDesign& window, std::string_view name) {
+    return std::string(platform::findControl(window, name).text);
+}
 
 struct Child {
     HWND window;
@@ -30,16 +39,8 @@ struct Child {
 };
 
 std::vector<Child> childrenOf(HWND parent) {
-    std::vector<HWND> windows;
-    ::EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM list) {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
     std::vector<Child> children;
-    for (HWND window : windows) {
+    for (HWND window : childWindows(parent)) {
         wchar_t name[64] = {};
         ::GetClassNameW(window, name, 64);
         RECT rect{};
@@ -189,19 +190,6 @@ std::vector<std::string> excuseWords(HWND main, LONG top) {
     return words;
 }
 
-bool fromTheLists(const std::vector<std::string>& words) {
-    const auto& lists = engine::wordLists();
-    if (words.size() != lists.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < lists.size(); ++i) {
-        if (std::ranges::find(lists[i].words, words[i]) == lists[i].words.end()) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // The clipboard's text as a program pasting it reads it; its own text goes there with put.
 std::string clipboardText() {
     std::string text = "(nothing)";
@@ -281,17 +269,6 @@ constexpr const wchar_t* locationKey = L"SOFTWARE\\Microsoft\\Shared Tools Locat
 void forgetSysInfo() {
     ::RegDeleteKeyW(HKEY_LOCAL_MACHINE, toolKey);
     ::RegDeleteKeyW(HKEY_LOCAL_MACHINE, locationKey);
-}
-
-void registerSysInfo(const std::wstring& path) {
-    HKEY key = nullptr;
-    if (::RegCreateKeyExW(HKEY_LOCAL_MACHINE, toolKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                          nullptr) != ERROR_SUCCESS) {
-        throw Failure("cannot write the registry");
-    }
-    ::RegSetValueExW(key, L"PATH", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
-                     static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
-    ::RegCloseKey(key);
 }
 
 bool fileExists(const std::wstring& path) {
@@ -382,21 +359,17 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
     forgetSysInfo();
 
     const Program program(exe);
-    HWND main = nullptr;
-    expect(waitFor([&] {
-               return (main = topWindow(nullptr, "VORN: Random Pretextor")) != nullptr &&
-                      ::IsWindowVisible(main);
-           }),
-           "the main window shows");
+    const HWND main = shownWindow(form1Design().caption);
+    expect(main != nullptr, "the main window shows");
 
     RECT client{};
     ::GetClientRect(main, &client);
     expect(client.right == at.client.cx && client.bottom == at.client.cy,
            "client area " + std::to_string(at.client.cx) + "x" + std::to_string(at.client.cy) +
                ", is " + describe(client));
-    const HWND calculate = childWithText(main, "Calculate an Excuse!");
-    const HWND fast = childWithText(main, "Fast Refesh");
-    const HWND about = childWithText(main, "About");
+    const HWND calculate = childWithText(main, captionOf(form1Design(), "Command1"));
+    const HWND fast = childWithText(main, captionOf(form1Design(), "Check1"));
+    const HWND about = childWithText(main, captionOf(form1Design(), "Command2"));
     for (const auto& [window, expected, name] : {
              std::tuple{calculate, at.calculate, "Calculate button"},
              std::tuple{fast, at.fast, "Fast Refesh box"},
@@ -417,9 +390,11 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
     expect(lists.size() == 4 && sameRect(lists[0], at.list1) && sameRect(lists[1], at.list2) &&
                sameRect(lists[3], at.list4),
            "four word lists side by side");
-    expect(excuseWords(main, at.excuseTop) ==
-               std::vector<std::string>{"Press", "Button", "Press", "Button"},
-           "no excuse before the first draw");
+    std::vector<std::string> startTexts;
+    for (const char* label : {"ls1", "ls2", "ls3", "ls4"}) {
+        startTexts.push_back(captionOf(form1Design(), label));
+    }
+    expect(excuseWords(main, at.excuseTop) == startTexts, "no excuse before the first draw");
     expectLabelsRead(main, 1, standardTheme());
     pose(poseFolder, L"main", main);
 
@@ -434,7 +409,7 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
     expect(waitFor([&] { return ::SendMessageW(fast, BM_GETCHECK, 0, 0) == BST_CHECKED; }),
            "Fast Refesh ticks");
     click(calculate);
-    expect(waitFor([&] { return fromTheLists(excuseWords(main, at.excuseTop)); }),
+    expect(waitFor([&] { return formAnExcuse(excuseWords(main, at.excuseTop)); }),
            "a fast draw shows four words from the four lists");
     const std::string excuse = joined(excuseWords(main, at.excuseTop));
     press({VK_CONTROL, 'C'});
@@ -456,7 +431,7 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
                return ::IsWindowVisible(calculate) && textOf(calculate) == "Need Another Excuse?";
            }),
            "the slow draw ends by itself with \"Need Another Excuse?\"");
-    expect(fromTheLists(excuseWords(main, at.excuseTop)),
+    expect(formAnExcuse(excuseWords(main, at.excuseTop)),
            "and shows four words from the four lists");
 
     // Two clicks at once, as a screen reader's double press or an automation tool sends them:
@@ -485,12 +460,8 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
            "and the focus is back on the button");
 
     click(about);
-    HWND box = nullptr;
-    expect(waitFor([&] {
-               return (box = topWindow(nullptr, "About VORN: Pretextor")) != nullptr &&
-                      ::IsWindowVisible(box);
-           }),
-           "About opens");
+    const HWND box = shownWindow("About VORN: Pretextor");
+    expect(box != nullptr, "About opens");
     POINT origin{0, 0};
     ::ClientToScreen(box, &origin);
     expect(origin.x == at.aboutOrigin.x && origin.y == at.aboutOrigin.y,
@@ -501,7 +472,7 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
     expectLabelsRead(box, 4, standardTheme());
     pose(poseFolder, L"about", box);
 
-    const HWND sysInfo = childWithText(box, "&System Info...");
+    const HWND sysInfo = childWithText(box, captionOf(frmAboutDesign(), "cmdSysInfo"));
     click(sysInfo);
     HWND message = nullptr;
     expect(waitFor([&] { return (message = topWindow(L"#32770", "VORN: Pretextor")) != nullptr; }),
@@ -513,14 +484,8 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
            "OK dismisses it");
 
     // A folder and a name with spaces: only the exact path may start.
-    wchar_t temp[MAX_PATH] = {};
-    ::GetTempPathW(MAX_PATH, temp);
-    const std::wstring folder = std::wstring(temp) + L"Pretextor Test";
-    ::CreateDirectoryW(folder.c_str(), nullptr);
-    const std::wstring tool = folder + L"\\msinfo stub.exe";
-    ::CopyFileW(stub.c_str(), tool.c_str(), FALSE);
-    ::DeleteFileW((tool + L".ran").c_str());
-    registerSysInfo(tool);
+    const std::wstring tool = stubWithSpaces(stub, L"Pretextor Test", L"msinfo stub.exe");
+    writeRegistry(toolKey, L"PATH", tool);
     click(sysInfo);
     expect(waitFor([&] { return !readWide(tool + L".ran").empty(); }),
            "a registered tool is started");
@@ -555,19 +520,11 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: e2e_driver PRETEXTOR_EXE SYSINFO_STUB_EXE [POSE_FOLDER]\n");
-        return 2;
-    }
     // Window rectangles in the system's own pixels, as the program, which knows its scale,
     // sees them.
     ::SetProcessDPIAware();
-    try {
-        run(argv[1], argv[2], argc > 3 ? argv[3] : L"");
-    } catch (const std::exception& failure) {
-        std::printf("FAIL %s\n", failure.what());
-        forgetSysInfo();
-        return 1;
-    }
-    return 0;
+    const int status = drive(argc >= 3, "e2e_driver PRETEXTOR_EXE SYSINFO_STUB_EXE [POSE_FOLDER]",
+                             [&] { run(argv[1], argv[2], argc > 3 ? argv[3] : L""); });
+    forgetSysInfo();
+    return status;
 }

@@ -14,20 +14,15 @@ set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 prefix=$1 driver=$2 program=$3 stub=$4 planted=${5:-}
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source "$here/../lib.sh"
+export WINEDLLOVERRIDES="mscoree,mshtml="
 export PRETEXTOR_DPI=${PRETEXTOR_DPI:-96}
 # A desktop and a screen that hold both windows at this scale.
 desktop=$((800 * PRETEXTOR_DPI / 96))x$((600 * PRETEXTOR_DPI / 96))
 export XVFB_SCREEN=$((1024 * PRETEXTOR_DPI / 96))x$((768 * PRETEXTOR_DPI / 96))x24
 suffix=
 ((PRETEXTOR_DPI == 96)) || suffix=-${PRETEXTOR_DPI}dpi
-faces='"MS Mincho"="IPAMincho"
-"Old English Text MT"="Blankenburg_UNZ1A"'
-if [[ ${PRETEXTOR_FACES:-design} == none ]]; then
-    suffix+=-without-optional-faces
-    faces='"MS Mincho"=-
-"Old English Text MT"=-'
-fi
+[[ ${PRETEXTOR_FACES:-design} == none ]] && suffix+=-without-optional-faces
 
 # The system colours of a theme, as Windows keeps them under Control Panel\Colors: the face,
 # its text, the window, its text, links, highlight, the 3-D shadow and light.
@@ -37,7 +32,7 @@ colours() {
     high-contrast-black) values="0_0_0 255_255_255 0_0_0 255_255_255 255_255_0 26_235_255 128_128_128 255_255_255" ;;
     high-contrast-white) values="255_255_255 0_0_0 255_255_255 0_0_0 0_0_159 55_0_110 128_128_128 192_192_192" ;;
     dark) values="45_45_48 230_230_230 30_30_30 230_230_230 120_180_255 0_120_215 90_90_90 80_80_80" ;;
-    *) echo "[-HKEY_CURRENT_USER\Control Panel\Colors]" && return ;;
+    *) return ;;
     esac
     echo "[HKEY_CURRENT_USER\Control Panel\Colors]"
     paste -d= <(printf '"%s"\n' ButtonFace ButtonText Window WindowText HotTrackingColor Hilight \
@@ -46,14 +41,6 @@ colours() {
 theme=${PRETEXTOR_THEME:-default}
 [[ $theme == default ]] || suffix+=-$theme
 
-windowsPath() {
-    local path
-    path=$(realpath "$1")
-    printf 'Z:%s' "${path//\//\\}"
-}
-
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
 if [[ -n $planted ]]; then
     mkdir "$scratch/Downloads"
     cp "$program" "$scratch/Downloads/"
@@ -61,11 +48,8 @@ if [[ -n $planted ]]; then
     program=$scratch/Downloads/$(basename "$program")
     WINEDLLOVERRIDES+=";oleacc=n,b"
 fi
-# One Windows desktop with a frame drawn by Wine, whatever the X display has; the scale; and the
-# faces the design names, from the fonts this machine has under other names.
+# One Windows desktop with a frame drawn by Wine, whatever the X display has; and the scale.
 cat >"$scratch/setup.reg" <<REG
-REGEDIT4
-
 [HKEY_CURRENT_USER\Software\Wine\Explorer]
 "Desktop"="Default"
 
@@ -75,19 +59,13 @@ REGEDIT4
 [HKEY_CURRENT_USER\Control Panel\Desktop]
 "LogPixels"=dword:$(printf %08x "$PRETEXTOR_DPI")
 
-[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
-$faces
-
 $(colours "$theme")
 REG
-"$here/../../cmake/wine-run.sh" "$prefix" regedit /S "$(windowsPath "$scratch/setup.reg")"
-# The next Wine server must start on our display, so the one from before has to be gone.
-wineserver -w
 
 export SHOTS=${PRETEXTOR_SCREENSHOTS:-} SCRATCH=$scratch SUFFIX=$suffix
-export DRIVER=$driver PROGRAM=$(windowsPath "$program") STUB=$(windowsPath "$stub")
+export DRIVER=$driver PROGRAM=$(windows_path "$program") STUB=$(windows_path "$stub")
 status=0
-"$here/../with-xvfb.sh" bash -c '
+WINE_REGISTRY=$scratch/setup.reg "$here/on_own_display.sh" "$prefix" bash -c '
     set -uo pipefail
     poses=()
     [[ -n $SHOTS ]] && poses=("$(printf "Z:%s" "${SCRATCH//\//\\}")")
@@ -102,12 +80,7 @@ status=0
             touch "$SCRATCH/$name.taken"
         done
     fi
-    status=0
-    wait "$driver" || status=$?
-    wineserver -k || true
-    # Gone before the next test starts: a client that meets a dying server fails at once.
-    wineserver -w
-    exit "$status"
+    wait "$driver"
 ' || status=$?
 if [[ -e $scratch/Downloads/planted-dll-ran ]]; then
     echo "FAIL the program loaded the OLEACC.dll planted beside it" >&2

@@ -7,37 +7,10 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 prefix=$1 package=$(realpath "$2") newer=$(realpath "$3") program=$(realpath "$4")
-export WINEDEBUG=-all
 # The prefix's Start menu must not reach this machine's own desktop menus.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-
-if [[ ${MSI_TEST_ON_DISPLAY:-} != 1 ]]; then
-    # A prefix made once and copied for every run: a fresh one in seconds, not half a minute.
-    template=$prefix-template
-    "$here/../../cmake/wine-run.sh" "$template" cmd /c exit
-    WINEPREFIX=$template wineserver -w
-    rm -rf "$prefix"
-    cp -a "$template" "$prefix"
-    MSI_TEST_ON_DISPLAY=1 exec "$here/../with-xvfb.sh" "$0" "$@"
-fi
-
-export WINEPREFIX=$prefix
-scratch=$(mktemp -d)
-finish() {
-    wineserver -k 2>/dev/null || true
-    wineserver -w
-    rm -rf "$scratch"
-}
-trap finish EXIT
-fail() {
-    echo "FAIL $*" >&2
-    exit 1
-}
-windowsPath() {
-    local path
-    path=$(realpath "$1")
-    printf 'Z:%s' "${path//\//\\}"
-}
+[[ ${WINEPREFIX:-} == "$prefix" ]] || exec "$here/on_own_display.sh" "$prefix" "$0" "$@"
+source "$here/../lib.sh"
 
 home=$prefix/drive_c/users/$(id -un)
 installed=$home/AppData/Local/Programs/Pretextor/Pretextor13.exe
@@ -51,7 +24,7 @@ shortcut="$home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/VORN - Pre
 snapshot() {
     (cd "$prefix/drive_c/users" && find . -printf '%p %s\n' | sort |
         grep -vxE '\./[^/]+/AppData/Roaming/Microsoft/Installer [0-9]+') >"$scratch/$1.files"
-    wine regedit /E "$(windowsPath "$scratch")\\$1.reg" 'HKEY_CURRENT_USER\Software'
+    wine regedit /E "$(windows_path "$scratch")\\$1.reg" 'HKEY_CURRENT_USER\Software'
     iconv -f UTF-16 -t UTF-8 "$scratch/$1.reg" | tr -d '\r' |
         awk -v installer='[HKEY_CURRENT_USER\\Software\\Microsoft\\Installer' '
             /^\[/ { wine = index($0, "[HKEY_CURRENT_USER\\Software\\Wine\\Temporary System Parameters") == 1 }
@@ -109,11 +82,11 @@ head -c $((size / 2)) "$package" >"$scratch/truncated.msi"
 cp "$package" "$scratch/zeroed.msi"
 dd if=/dev/zero of="$scratch/zeroed.msi" bs=1 seek=$((size / 2)) count=4096 conv=notrunc status=none
 for damaged in truncated zeroed; do
-    if msiexec /i "$(windowsPath "$scratch/$damaged.msi")"; then fail "the $damaged package installed"; fi
+    if msiexec /i "$(windows_path "$scratch/$damaged.msi")"; then fail "the $damaged package installed"; fi
     sameAs before "after the $damaged package"
 done
 
-msiexec /i "$(windowsPath "$package")" || fail "install: msiexec exited $?"
+msiexec /i "$(windows_path "$package")" || fail "install: msiexec exited $?"
 cmp -s "$installed" "$program" || fail "$installed is not the program built"
 [[ -f $shortcut ]] || fail "no $shortcut"
 # The link's own record of its target, the local path, as Windows' shell reads it first.
@@ -133,17 +106,17 @@ wineserver -w
 
 # The same package again puts back what went missing, and stays one entry.
 rm "$installed"
-msiexec /i "$(windowsPath "$package")" || fail "second install: msiexec exited $?"
+msiexec /i "$(windows_path "$package")" || fail "second install: msiexec exited $?"
 [[ -f $installed ]] || fail "installing again did not repair the program"
 expectEntry "$(basename "$package" .msi | sed 's/^Pretextor-//')" "installed again"
 
-msiexec /i "$(windowsPath "$newer")" || fail "upgrade: msiexec exited $?"
+msiexec /i "$(windows_path "$newer")" || fail "upgrade: msiexec exited $?"
 newerVersion=$(basename "$newer" .msi | sed 's/^Pretextor-//')
 expectEntry "$newerVersion" "upgrade"
 [[ -f $installed && -f $shortcut ]] || fail "the upgrade lost the program or its shortcut"
 
 # An older package over it is refused, with a message that says why, in a box the user closes.
-WINEDEBUG=+msgbox wine msiexec /i "$(windowsPath "$package")" /qb 2>"$scratch/messages" &
+WINEDEBUG=+msgbox wine msiexec /i "$(windows_path "$package")" /qb 2>"$scratch/messages" &
 installer=$!
 box=$(timeout 60 xdotool search --sync --onlyvisible --name '^Install Failed$' | head -n1) ||
     fail "no message about the older version"
@@ -155,7 +128,7 @@ grep -qF 'A newer version of VORN: Pretextor is already installed.' "$scratch/me
     fail "the older version was refused without saying why"
 expectEntry "$newerVersion" "downgrade"
 
-msiexec /x "$(windowsPath "$newer")" || fail "uninstall: msiexec exited $?"
+msiexec /x "$(windows_path "$newer")" || fail "uninstall: msiexec exited $?"
 [[ -z $(wine uninstaller --list 2>&1 | tr -d '\r' | grep -F 'VORN: Pretextor') ]] ||
     fail "an uninstall entry is left"
 sameAs before "after the uninstall"

@@ -2,12 +2,12 @@
 // the About window minimized, destroyed by other code than its own, and the end of the message
 // loop that follows from it.
 #include "about_window/frm_about_design.h"
-#include "main_window/form1.h"
 #include "main_window/form1_design.h"
-#include "platform/doubles/fake_services.h"
 #include "platform/win32/support/text.h"
 #include "platform/win32/window/child_windows.h"
 #include "platform/win32/window/form.h"
+#include "tests/form1_fixture.h"
+#include "tests/wine/driving.h"
 
 #include <gtest/gtest.h>
 #include <oleacc.h>
@@ -21,12 +21,9 @@
 
 namespace {
 
-class Win32Lifecycle : public ::testing::Test, protected platform::fake::RecordingServices {
+class Win32Lifecycle : public StartedForm1<platform::win32::Win32Toolkit> {
 protected:
-    Win32Lifecycle() {
-        form.start();
-        main = shownWindow(L"VORN: Random Pretextor");
-    }
+    Win32Lifecycle() { main = shownWindow(L"VORN: Random Pretextor"); }
 
     // The shown top-level window of this thread with the caption; an unloaded one is hidden.
     static HWND shownWindow(const std::wstring& caption) {
@@ -74,8 +71,6 @@ protected:
         }
     }
 
-    platform::win32::Win32Toolkit toolkit;
-    pretextor::Form1 form{on(toolkit)};
     HWND main = nullptr;
     std::optional<int> loopEnded;
 };
@@ -191,14 +186,8 @@ TEST_F(Win32Lifecycle, ChildWindowsStackFromFrontToBackAsTheDesignHasThem) {
 
 TEST_F(Win32Lifecycle, AccessibleObjectsRefuseNullOutPointers) {
     ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
-    std::vector<HWND> windows{main};
-    ::EnumChildWindows(
-        main,
-        [](HWND child, LPARAM list) {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
+    std::vector<HWND> windows = driving::childWindows(main);
+    windows.insert(windows.begin(), main);
     VARIANT self{};
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;

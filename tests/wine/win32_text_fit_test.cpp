@@ -2,19 +2,18 @@
 // control has selected, at 96, 144 and 192 dpi.
 #include "about_window/frm_about_design.h"
 #include "engine/excuse_engine.h"
-#include "main_window/form1.h"
 #include "main_window/form1_design.h"
-#include "platform/doubles/fake_services.h"
 #include "platform/win32/support/handles.h"
 #include "platform/win32/support/text.h"
 #include "platform/win32/window/form.h"
+#include "tests/form1_fixture.h"
+#include "tests/wine/driving.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <map>
 #include <sstream>
 #include <string>
@@ -243,26 +242,9 @@ std::pair<LONG, std::size_t> pictureOf(HWND box) {
     return {bitmap.bmWidth, static_cast<std::size_t>(distinct.begin() - pixels.begin())};
 }
 
-void pumpUntil(const std::function<bool()>& done) {
-    const DWORD end = ::GetTickCount() + 10000;
-    while (!done() && ::GetTickCount() < end) {
-        MSG message{};
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
-        }
-        ::Sleep(5);
-    }
-}
-
-class Win32TextFit : public ::testing::Test, protected platform::fake::RecordingServices {
-protected:
-    platform::win32::Win32Toolkit toolkit;
-    pretextor::Form1 form{on(toolkit)};
-};
+using Win32TextFit = StartedForm1<platform::win32::Win32Toolkit>;
 
 TEST_F(Win32TextFit, EveryCaptionAndEveryExcuseWordFitsItsControlAtEveryScale) {
-    form.start();
     Window main{::FindWindowW(nullptr, L"VORN: Random Pretextor"), &pretextor::form1Design()};
     ASSERT_NE(main.handle, nullptr);
     ::SendMessageW(main.child("Command2"), BM_CLICK, 0, 0);
@@ -273,7 +255,8 @@ TEST_F(Win32TextFit, EveryCaptionAndEveryExcuseWordFitsItsControlAtEveryScale) {
     const HWND command1 = main.child("Command1");
     const std::wstring first = textOf(command1);
     ::SendMessageW(command1, BM_CLICK, 0, 0);
-    pumpUntil([&] { return ::IsWindowVisible(command1) != FALSE && textOf(command1) != first; });
+    driving::waitFor(
+        [&] { return ::IsWindowVisible(command1) != FALSE && textOf(command1) != first; });
     const std::wstring again = textOf(command1);
     ASSERT_NE(again, first);
 
