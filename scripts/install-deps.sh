@@ -44,7 +44,9 @@ test_packages=(
 
 arm64_packages=(
     crossbuild-essential-arm64:aarch64-linux-gnu-g++ qemu-user:qemu-aarch64
-    pkgconf:arm64:aarch64-linux-gnu-pkg-config dpkg-dev:dpkg-shlibdeps
+    pkgconf:arm64:aarch64-linux-gnu-pkg-config
+    # The package: its dependencies as dpkg-shlibdeps finds them, which CPack asks of file first.
+    dpkg-dev:dpkg-shlibdeps file:file
     qt6-base-dev:arm64:- libgl-dev:arm64:- libxcb1-dev:arm64:-
 )
 arm64_test_packages=(
