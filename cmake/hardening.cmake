@@ -8,6 +8,9 @@ set(PRETEXTOR_HARDENING_CXXFLAGS
     -fstack-protector-strong -fstack-clash-protection -Wformat -Werror=format-security)
 if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64|i.86)$")
     list(APPEND PRETEXTOR_HARDENING_CXXFLAGS -fcf-protection)
+elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^(aarch64|arm64)$")
+    # arm64's own control-flow protection: return addresses signed, branch targets marked.
+    list(APPEND PRETEXTOR_HARDENING_CXXFLAGS -mbranch-protection=standard)
 endif()
 set(PRETEXTOR_HARDENING_LDFLAGS -Wl,-z,relro -Wl,-z,now)
 
@@ -32,11 +35,16 @@ function(pretextor_add_missing_flags list_name)
 endfunction()
 
 find_program(PRETEXTOR_DPKG_BUILDFLAGS dpkg-buildflags)
+# A cross build asks for the flags of the architecture it builds for.
+set(host_arch)
+if(PRETEXTOR_DEBIAN_ARCH)
+    set(host_arch DEB_HOST_ARCH=${PRETEXTOR_DEBIAN_ARCH})
+endif()
 foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
     set(flags)
     if(PRETEXTOR_DPKG_BUILDFLAGS)
         execute_process(
-            COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all
+            COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all ${host_arch}
                     ${PRETEXTOR_DPKG_BUILDFLAGS} --get ${kind}
             OUTPUT_VARIABLE output OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
         separate_arguments(flags UNIX_COMMAND "${output}")

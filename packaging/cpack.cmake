@@ -1,4 +1,4 @@
-# The Debian package: pretextor_<version>_amd64.deb, with Depends worked out from the binary's
+# The Debian package: pretextor_<version>_<architecture>.deb, with Depends worked out from the binary's
 # shared libraries plus the font and helper packages the windows need at run time.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pretextor)
@@ -8,6 +8,11 @@ set(CPACK_PACKAGE_CONTACT "VORN Software <author@pretextor.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "random four-word technical excuses for the help desk")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+if(PRETEXTOR_DEBIAN_ARCH)
+    # A cross build: the package is for the program's architecture, its Depends found among that
+    # architecture's libraries, not the machine's.
+    set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${PRETEXTOR_DEBIAN_ARCH})
+endif()
 # An amusement, installed where Debian keeps them: /usr/games.
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, the Debian packages that are missing (Debian 12 or 13), then checks that
 # the commands the build needs are there. Run as root; does nothing when everything is there.
-# usage: install-deps.sh           what building and running the program needs
-#        install-deps.sh --tests   also what every test needs, the Windows build under Wine included
+# usage: install-deps.sh [--tests] [--arm64]
+#   (none)    what building and running the program needs
+#   --tests   also what every test needs, the Windows build under Wine included
+#   --arm64   also the arm64 cross build: the arm64 architecture, the cross compiler, the :arm64
+#             libraries and qemu-user, which runs the arm64 program here (with --tests, what the
+#             arm64 tests link and load too)
 set -euo pipefail
 
-# Each entry: package, then the command that proves it installed ("-" when it brings none).
+# Each entry: package (with :arch for another architecture's), then the command that proves it
+# installed ("-" when it brings none).
 run_packages=(
     build-essential:g++ cmake:cmake pkg-config:pkg-config
     qt6-base-dev:- qt6-base-dev-tools:- libgl-dev:- libxcb1-dev:-
@@ -39,15 +44,33 @@ test_packages=(
     devscripts:hardening-check diffoscope-minimal:diffoscope git:git
 )
 
+arm64_packages=(
+    crossbuild-essential-arm64:aarch64-linux-gnu-g++ qemu-user:qemu-aarch64
+    pkgconf:arm64:aarch64-linux-gnu-pkg-config
+    # The package: its dependencies as dpkg-shlibdeps finds them, which CPack asks of file first.
+    dpkg-dev:dpkg-shlibdeps file:file
+    qt6-base-dev:arm64:- libgl-dev:arm64:- libxcb1-dev:arm64:-
+)
+arm64_test_packages=(
+    libgtest-dev:arm64:- libx11-dev:arm64:- libxtst-dev:arm64:- libatspi2.0-dev:arm64:-
+    qt6-wayland:arm64:-
+)
+
+tests=false arm64=false
+for option in "$@"; do
+    case $option in
+    --tests) tests=true ;;
+    --arm64) arm64=true ;;
+    *)
+        echo "usage: install-deps.sh [--tests] [--arm64]" >&2
+        exit 2
+        ;;
+    esac
+done
 wanted=("${run_packages[@]}")
-case ${1:-} in
---tests) wanted+=("${test_packages[@]}") ;;
-"") ;;
-*)
-    echo "usage: install-deps.sh [--tests]" >&2
-    exit 2
-    ;;
-esac
+! $tests || wanted+=("${test_packages[@]}")
+! $arm64 || wanted+=("${arm64_packages[@]}")
+! $arm64 || ! $tests || wanted+=("${arm64_test_packages[@]}")
 
 installed() {
     dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
@@ -55,7 +78,7 @@ installed() {
 
 missing=()
 for entry in "${wanted[@]}"; do
-    installed "${entry%%:*}" || missing+=("${entry%%:*}")
+    installed "${entry%:*}" || missing+=("${entry%:*}")
 done
 
 if ((${#missing[@]})); then
@@ -66,6 +89,10 @@ if ((${#missing[@]})); then
     fi
     # apt's progress goes to a log; only a failure shows it.
     log=$(mktemp)
+    if $arm64 && ! dpkg --print-foreign-architectures | grep -qx arm64; then
+        echo "Adding the arm64 architecture"
+        dpkg --add-architecture arm64
+    fi
     if ! { apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y \
         --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
         tail -n 30 "$log" >&2
@@ -78,9 +105,9 @@ fi
 # A package renamed or a command that moved to a Recommends: say so once, here, rather than in
 # every test that would fail for it.
 for entry in "${wanted[@]}"; do
-    command=${entry#*:}
+    command=${entry##*:}
     if [[ $command != - ]] && ! command -v "$command" >/dev/null; then
-        echo "install-deps.sh: command '$command' is missing although package '${entry%%:*}' was asked for" >&2
+        echo "install-deps.sh: command '$command' is missing although package '${entry%:*}' was asked for" >&2
         exit 1
     fi
 done
