@@ -87,17 +87,9 @@ HWND focusIn(HWND window) {
     return ::GetGUIThreadInfo(thread, &info) != FALSE ? info.hwndFocus : nullptr;
 }
 
-// A key pressed and released, typed into the active window as from the keyboard.
-void type(WORD key) {
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = key;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    ::SendInput(2, input, sizeof(INPUT));
-}
-
-HWND topWindow(const wchar_t* className, const std::string& caption) {
-    return ::FindWindowW(className, widen(caption).c_str());
+// The program's message box, while one is open.
+HWND messageBox() {
+    return ::FindWindowW(L"#32770", L"VORN: Pretextor");
 }
 
 // Where the design's controls land at one scale, in client pixels: twips rounded to pixels.
@@ -462,10 +454,10 @@ void checkSlowDraws(const MainWindow& main) {
     ::SetForegroundWindow(main.window);
     for (int tab = 0; tab < 8 && !waitFor([&] { return focusIn(main.window) == calculate; }, 200ms);
          ++tab) {
-        type(VK_TAB);
+        press({VK_TAB});
     }
     expect(focusIn(main.window) == calculate, "Tab reaches \"Need Another Excuse?\"");
-    type(VK_RETURN);
+    press({VK_RETURN});
     expect(waitFor([&] { return !::IsWindowVisible(calculate); }, 5s), "Enter starts a slow draw");
     expect(focusIn(main.window) == main.about,
            "the focus moves on to \"About\" while the button is hidden");
@@ -492,13 +484,12 @@ HWND aboutOpensInPlace(const MainWindow& main) {
 void checkSystemInformation(HWND sysInfo, const std::wstring& stub) {
     click(sysInfo);
     HWND message = nullptr;
-    expect(waitFor([&] { return (message = topWindow(L"#32770", "VORN: Pretextor")) != nullptr; }),
+    expect(waitFor([&] { return (message = messageBox()) != nullptr; }),
            "without a registered tool a message box opens");
     expect(hasChildWithText(message, "System Information Is Unavailable At This Time"),
            "it says \"System Information Is Unavailable At This Time\"");
     click(childWithText(message, "OK"));
-    expect(waitFor([&] { return topWindow(L"#32770", "VORN: Pretextor") == nullptr; }),
-           "OK dismisses it");
+    expect(waitFor([&] { return messageBox() == nullptr; }), "OK dismisses it");
 
     // A folder and a name with spaces: only the exact path may start.
     const std::wstring tool = stubWithSpaces(stub, L"Pretextor Test", L"msinfo stub.exe");
@@ -516,7 +507,7 @@ void checkMessageBoxIsModal(const MainWindow& main, HWND box) {
     expect(waitFor([&] { return ::GetForegroundWindow() == box; }), "About is the active window");
     press({VK_MENU, 'S'});
     HWND message = nullptr;
-    expect(waitFor([&] { return (message = topWindow(L"#32770", "VORN: Pretextor")) != nullptr; }),
+    expect(waitFor([&] { return (message = messageBox()) != nullptr; }),
            "Alt+S with no registered tool opens the message box");
     expect(::GetWindow(message, GW_OWNER) == box, "owned by About");
     expect(::IsWindowEnabled(main.window) == FALSE && ::IsWindowEnabled(box) == FALSE,
@@ -527,8 +518,7 @@ void checkMessageBoxIsModal(const MainWindow& main, HWND box) {
                main.words() == words,
            "and a click on the main window draws nothing");
     press({VK_RETURN});
-    expect(waitFor([&] { return topWindow(L"#32770", "VORN: Pretextor") == nullptr; }),
-           "Enter dismisses it");
+    expect(waitFor([&] { return messageBox() == nullptr; }), "Enter dismisses it");
     expect(::IsWindowEnabled(main.window) != FALSE && ::IsWindowEnabled(box) != FALSE,
            "and both windows take input again");
 }
