@@ -271,12 +271,9 @@ private:
     }
 
     std::optional<TopLevel> windowOf(Kind kind) {
-        for (const TopLevel& window : display_.windowsOf(program_->pid())) {
-            if (window.kind == kind) {
-                return window;
-            }
-        }
-        return std::nullopt;
+        const auto windows = display_.windowsOf(program_->pid());
+        const auto it = std::ranges::find(windows, kind, &TopLevel::kind);
+        return it != windows.end() ? std::optional(*it) : std::nullopt;
     }
 
     // What the window manager, or another client, does to a window of the program.
