@@ -443,54 +443,42 @@ void checkSlowDraw(HWND main, const Node& bar, const Node& calculate) {
                " changes)");
 }
 
-void run(const std::wstring& exe, const std::wstring& stub) {
-    const RecordingShell shell(stub);
-    const HWINEVENTHOOK hook = ::SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_VALUECHANGE,
-                                                 nullptr, listen, 0, 0, WINEVENT_OUTOFCONTEXT);
-    expect(hook != nullptr, "a global event hook listens");
-
-    const Program program(exe);
-    const platform::WindowDesign& form1 = pretextor::form1Design();
-    const HWND main = shown(form1.caption);
-
-    const std::vector<Node> tree = children(main);
+// Each word list is a list whose items are its words, those scrolled out of view off screen.
+void checkWordLists(const std::vector<Node>& tree, const platform::WindowDesign& form1) {
     for (const platform::ControlDesign& control : form1.controls) {
-        if (control.kind == platform::ControlKind::ListBox) {
-            const Node list = find(tree, std::string(control.accessibleName), ROLE_SYSTEM_LIST);
-            expect(windowOf(list) != nullptr,
-                   std::string(control.name) + " is the list \"" + list.name() + "\"");
-            const auto& words =
-                engine::wordLists().at(static_cast<std::size_t>(control.name.back() - '1')).words;
-            LONG count = 0;
-            list.object->get_accChildCount(&count);
-            std::vector<std::string> items;
-            for (LONG id = 1; id <= count; ++id) {
-                const Node item{list.object, id};
-                items.push_back(item.role() == ROLE_SYSTEM_LISTITEM ? item.name() : "?");
-            }
-            const auto offscreen = [&](LONG id) {
-                return (Node{list.object, id}.state() & STATE_SYSTEM_OFFSCREEN) != 0;
-            };
-            // About nine words fit in a list's height: List4's five all show, the others scroll.
-            expect(!offscreen(1) && offscreen(count) == (count > 9),
-                   "the words in view are on screen, those scrolled away are not");
-            expect(std::ranges::equal(items, words),
-                   "with its " + std::to_string(words.size()) + " words as items");
+        if (control.kind != platform::ControlKind::ListBox) {
+            continue;
         }
+        const Node list = find(tree, std::string(control.accessibleName), ROLE_SYSTEM_LIST);
+        expect(windowOf(list) != nullptr,
+               std::string(control.name) + " is the list \"" + list.name() + "\"");
+        const auto& words =
+            engine::wordLists().at(static_cast<std::size_t>(control.name.back() - '1')).words;
+        LONG count = 0;
+        list.object->get_accChildCount(&count);
+        std::vector<std::string> items;
+        for (LONG id = 1; id <= count; ++id) {
+            const Node item{list.object, id};
+            items.push_back(item.role() == ROLE_SYSTEM_LISTITEM ? item.name() : "?");
+        }
+        const auto offscreen = [&](LONG id) {
+            return (Node{list.object, id}.state() & STATE_SYSTEM_OFFSCREEN) != 0;
+        };
+        // About nine words fit in a list's height: List4's five all show, the others scroll.
+        expect(!offscreen(1) && offscreen(count) == (count > 9),
+               "the words in view are on screen, those scrolled away are not");
+        expect(std::ranges::equal(items, words),
+               "with its " + std::to_string(words.size()) + " words as items");
     }
-    const Node bar =
-        find(tree, std::string(designOf(form1, "Shape1").accessibleName), ROLE_SYSTEM_PROGRESSBAR);
-    expect(bar.invisible(), "the progress bar is there, invisible while idle");
-    const Node calculate =
-        find(tree, std::string(designOf(form1, "Command1").text), ROLE_SYSTEM_PUSHBUTTON);
-    const Node fast =
-        find(tree, std::string(designOf(form1, "Check1").text), ROLE_SYSTEM_CHECKBUTTON);
+}
 
+// Fast draws, by the button's default action and by a click on the title, each heard and spoken.
+void checkFastDrawsAreHeard(HWND main, const Node& fast, const Node& calculate,
+                            bool byUiAutomation) {
     expect(fast.defaultAction() == "Check" && SUCCEEDED(fast.doDefaultAction()),
            "\"Fast Refesh\" is checked through its default action");
     expect(waitFor([&] { return (fast.state() & STATE_SYSTEM_CHECKED) != 0; }),
            "and says it is checked");
-    const bool byUiAutomation = notifiesByUiAutomation();
     checkNewExcuseIsHeard(main, [&] {
         expect(SUCCEEDED(calculate.doDefaultAction()), "\"Calculate an Excuse!\" is pressed");
     });
@@ -506,11 +494,11 @@ void run(const std::wstring& exe, const std::wstring& stub) {
     expect(SUCCEEDED(fast.doDefaultAction()) &&
                waitFor([&] { return (fast.state() & STATE_SYSTEM_CHECKED) == 0; }),
            "\"Fast Refesh\" is unchecked again");
-    checkSlowDraw(main, bar, calculate);
-    checkExcuseIsSpoken(main, byUiAutomation, "a slow draw");
+}
 
-    checkLinks(tree, form1, {{"Label2", std::string(pretextor::Module1::StoriesPageUrl)}}, shell);
-
+// About, pressed through the main window's tree: its picture and its four links.
+HWND aboutShowsItsLinks(const std::vector<Node>& tree, const platform::WindowDesign& form1,
+                        const RecordingShell& shell) {
     expect(
         SUCCEEDED(find(tree, std::string(designOf(form1, "Command2").text), ROLE_SYSTEM_PUSHBUTTON)
                       .doDefaultAction()),
@@ -528,8 +516,34 @@ void run(const std::wstring& exe, const std::wstring& stub) {
                 {"Label4", std::string(HomePageUrl)},
                 {"Label5", "mailto:" + std::string(AuthorMailAddress)}},
                shell);
+    return about;
+}
 
-    ::PostMessageW(about, WM_CLOSE, 0, 0);
+void run(const std::wstring& exe, const std::wstring& stub) {
+    const RecordingShell shell(stub);
+    const HWINEVENTHOOK hook = ::SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_VALUECHANGE,
+                                                 nullptr, listen, 0, 0, WINEVENT_OUTOFCONTEXT);
+    expect(hook != nullptr, "a global event hook listens");
+
+    const Program program(exe);
+    const platform::WindowDesign& form1 = pretextor::form1Design();
+    const HWND main = shown(form1.caption);
+    const std::vector<Node> tree = children(main);
+    checkWordLists(tree, form1);
+    const Node bar =
+        find(tree, std::string(designOf(form1, "Shape1").accessibleName), ROLE_SYSTEM_PROGRESSBAR);
+    expect(bar.invisible(), "the progress bar is there, invisible while idle");
+    const Node calculate =
+        find(tree, std::string(designOf(form1, "Command1").text), ROLE_SYSTEM_PUSHBUTTON);
+    const Node fast =
+        find(tree, std::string(designOf(form1, "Check1").text), ROLE_SYSTEM_CHECKBUTTON);
+    const bool byUiAutomation = notifiesByUiAutomation();
+    checkFastDrawsAreHeard(main, fast, calculate, byUiAutomation);
+    checkSlowDraw(main, bar, calculate);
+    checkExcuseIsSpoken(main, byUiAutomation, "a slow draw");
+    checkLinks(tree, form1, {{"Label2", std::string(pretextor::Module1::StoriesPageUrl)}}, shell);
+
+    ::PostMessageW(aboutShowsItsLinks(tree, form1, shell), WM_CLOSE, 0, 0);
     ::PostMessageW(main, WM_CLOSE, 0, 0);
     expect(program.endsCleanly(), "the program ends, with status 0");
     ::UnhookWinEvent(hook);

@@ -87,17 +87,9 @@ HWND focusIn(HWND window) {
     return ::GetGUIThreadInfo(thread, &info) != FALSE ? info.hwndFocus : nullptr;
 }
 
-// A key pressed and released, typed into the active window as from the keyboard.
-void type(WORD key) {
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = key;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    ::SendInput(2, input, sizeof(INPUT));
-}
-
-HWND topWindow(const wchar_t* className, const std::string& caption) {
-    return ::FindWindowW(className, widen(caption).c_str());
+// The program's message box, while one is open.
+HWND messageBox() {
+    return ::FindWindowW(L"#32770", L"VORN: Pretextor");
 }
 
 // Where the design's controls land at one scale, in client pixels: twips rounded to pixels.
@@ -346,7 +338,8 @@ void expectLabelsRead(HWND window, int links, bool standard) {
     expect(!standard || blue == links, "the links keep the design's blue");
 }
 
-void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& poseFolder) {
+// The system's dpi is the one the test asked Wine for: the geometry to expect.
+const Geometry& geometryAtSystemDpi() {
     const wchar_t* wanted = ::_wgetenv(L"PRETEXTOR_DPI");
     const unsigned dpi = wanted != nullptr ? static_cast<unsigned>(::_wtoi(wanted)) : 96U;
     const HDC screen = ::GetDC(nullptr);
@@ -354,27 +347,34 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
     ::ReleaseDC(nullptr, screen);
     expect(systemDpi == static_cast<int>(dpi),
            "the system runs at " + std::to_string(dpi) + " dpi, is " + std::to_string(systemDpi));
-    const Geometry& at = geometryFor(dpi);
-    checkVersionBlock(exe);
-    forgetSysInfo();
+    return geometryFor(dpi);
+}
 
-    const Program program(exe);
+// The main window and the controls the steps press.
+struct MainWindow {
+    HWND window;
+    HWND calculate;
+    HWND fast;
+    HWND about;
+    const Geometry& at;
+    std::vector<std::string> words() const { return excuseWords(window, at.excuseTop); }
+};
+
+MainWindow mainWindowLaidOut(const Geometry& at) {
     const HWND main = shownWindow(form1Design().caption);
     expect(main != nullptr, "the main window shows");
-
     RECT client{};
     ::GetClientRect(main, &client);
     expect(client.right == at.client.cx && client.bottom == at.client.cy,
            "client area " + std::to_string(at.client.cx) + "x" + std::to_string(at.client.cy) +
                ", is " + describe(client));
-    const HWND calculate = childWithText(main, captionOf(form1Design(), "Command1"));
-    const HWND fast = childWithText(main, captionOf(form1Design(), "Check1"));
-    const HWND about = childWithText(main, captionOf(form1Design(), "Command2"));
-    for (const auto& [window, expected, name] : {
-             std::tuple{calculate, at.calculate, "Calculate button"},
-             std::tuple{fast, at.fast, "Fast Refesh box"},
-             std::tuple{about, at.about, "About button"},
-         }) {
+    const MainWindow shown{main, childWithText(main, captionOf(form1Design(), "Command1")),
+                           childWithText(main, captionOf(form1Design(), "Check1")),
+                           childWithText(main, captionOf(form1Design(), "Command2")), at};
+    for (const auto& [window, expected, name] :
+         {std::tuple{shown.calculate, at.calculate, "Calculate button"},
+          std::tuple{shown.fast, at.fast, "Fast Refesh box"},
+          std::tuple{shown.about, at.about, "About button"}}) {
         RECT rect{};
         ::GetWindowRect(window, &rect);
         ::MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&rect), 2);
@@ -394,24 +394,27 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
     for (const char* label : {"ls1", "ls2", "ls3", "ls4"}) {
         startTexts.push_back(captionOf(form1Design(), label));
     }
-    expect(excuseWords(main, at.excuseTop) == startTexts, "no excuse before the first draw");
+    expect(shown.words() == startTexts, "no excuse before the first draw");
     expectLabelsRead(main, 1, standardTheme());
-    pose(poseFolder, L"main", main);
+    return shown;
+}
 
+void checkFastDrawIsCopied(const MainWindow& main) {
     putOnClipboard(L"kept");
-    ::SetForegroundWindow(main);
-    expect(waitFor([&] { return ::GetForegroundWindow() == main; }), "the main window is active");
+    ::SetForegroundWindow(main.window);
+    expect(waitFor([&] { return ::GetForegroundWindow() == main.window; }),
+           "the main window is active");
     press({VK_CONTROL, 'C'});
     expect(!waitFor([] { return clipboardText() != "kept"; }, 500ms),
            "Ctrl+C before the first draw leaves the clipboard as it was");
 
-    click(fast);
-    expect(waitFor([&] { return ::SendMessageW(fast, BM_GETCHECK, 0, 0) == BST_CHECKED; }),
+    click(main.fast);
+    expect(waitFor([&] { return ::SendMessageW(main.fast, BM_GETCHECK, 0, 0) == BST_CHECKED; }),
            "Fast Refesh ticks");
-    click(calculate);
-    expect(waitFor([&] { return formAnExcuse(excuseWords(main, at.excuseTop)); }),
+    click(main.calculate);
+    expect(waitFor([&] { return formAnExcuse(main.words()); }),
            "a fast draw shows four words from the four lists");
-    const std::string excuse = joined(excuseWords(main, at.excuseTop));
+    const std::string excuse = joined(main.words());
     press({VK_CONTROL, 'C'});
     expect(waitFor([&] { return clipboardText() == excuse; }),
            "Ctrl+C, with a word list focused, copies \"" + excuse + "\"");
@@ -421,9 +424,12 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
            "Shift+F10 opens the copy menu");
     press({'C'});
     expect(waitFor([&] { return clipboardText() == excuse; }), "whose \"Copy\" copies it too");
+}
 
-    click(fast);
-    waitFor([&] { return ::SendMessageW(fast, BM_GETCHECK, 0, 0) == BST_UNCHECKED; });
+void checkSlowDraws(const MainWindow& main) {
+    const HWND calculate = main.calculate;
+    click(main.fast);
+    waitFor([&] { return ::SendMessageW(main.fast, BM_GETCHECK, 0, 0) == BST_UNCHECKED; });
     click(calculate);
     expect(waitFor([&] { return !::IsWindowVisible(calculate); }, 5s),
            "a slow draw shows its progress bar in place of the button");
@@ -431,8 +437,7 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
                return ::IsWindowVisible(calculate) && textOf(calculate) == "Need Another Excuse?";
            }),
            "the slow draw ends by itself with \"Need Another Excuse?\"");
-    expect(formAnExcuse(excuseWords(main, at.excuseTop)),
-           "and shows four words from the four lists");
+    expect(formAnExcuse(main.words()), "and shows four words from the four lists");
 
     // Two clicks at once, as a screen reader's double press or an automation tool sends them:
     // the second finds the button hidden and goes nowhere.
@@ -446,42 +451,45 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
 
     // From the keyboard: Tab to the button, Enter. Hiding the button hands the focus on to
     // "About", where it stays while the bar grows; the button takes it back at the end.
-    ::SetForegroundWindow(main);
-    for (int tab = 0; tab < 8 && !waitFor([&] { return focusIn(main) == calculate; }, 200ms);
+    ::SetForegroundWindow(main.window);
+    for (int tab = 0; tab < 8 && !waitFor([&] { return focusIn(main.window) == calculate; }, 200ms);
          ++tab) {
-        type(VK_TAB);
+        press({VK_TAB});
     }
-    expect(focusIn(main) == calculate, "Tab reaches \"Need Another Excuse?\"");
-    type(VK_RETURN);
+    expect(focusIn(main.window) == calculate, "Tab reaches \"Need Another Excuse?\"");
+    press({VK_RETURN});
     expect(waitFor([&] { return !::IsWindowVisible(calculate); }, 5s), "Enter starts a slow draw");
-    expect(focusIn(main) == about, "the focus moves on to \"About\" while the button is hidden");
+    expect(focusIn(main.window) == main.about,
+           "the focus moves on to \"About\" while the button is hidden");
     expect(waitFor([&] { return ::IsWindowVisible(calculate); }), "the slow draw ends");
-    expect(waitFor([&] { return focusIn(main) == calculate; }, 2s),
+    expect(waitFor([&] { return focusIn(main.window) == calculate; }, 2s),
            "and the focus is back on the button");
+}
 
-    click(about);
+HWND aboutOpensInPlace(const MainWindow& main) {
+    click(main.about);
     const HWND box = shownWindow("About VORN: Pretextor");
     expect(box != nullptr, "About opens");
     POINT origin{0, 0};
     ::ClientToScreen(box, &origin);
-    expect(origin.x == at.aboutOrigin.x && origin.y == at.aboutOrigin.y,
-           "About's client area starts at " + std::to_string(at.aboutOrigin.x) + "," +
-               std::to_string(at.aboutOrigin.y) + ", is " + std::to_string(origin.x) + "," +
-               std::to_string(origin.y));
+    const POINT& at = main.at.aboutOrigin;
+    expect(origin.x == at.x && origin.y == at.y,
+           "About's client area starts at " + std::to_string(at.x) + "," + std::to_string(at.y) +
+               ", is " + std::to_string(origin.x) + "," + std::to_string(origin.y));
     expect(hasChildWithText(box, "Version 1.3.125"), "About reads \"Version 1.3.125\"");
     expectLabelsRead(box, 4, standardTheme());
-    pose(poseFolder, L"about", box);
+    return box;
+}
 
-    const HWND sysInfo = childWithText(box, captionOf(frmAboutDesign(), "cmdSysInfo"));
+void checkSystemInformation(HWND sysInfo, const std::wstring& stub) {
     click(sysInfo);
     HWND message = nullptr;
-    expect(waitFor([&] { return (message = topWindow(L"#32770", "VORN: Pretextor")) != nullptr; }),
+    expect(waitFor([&] { return (message = messageBox()) != nullptr; }),
            "without a registered tool a message box opens");
     expect(hasChildWithText(message, "System Information Is Unavailable At This Time"),
            "it says \"System Information Is Unavailable At This Time\"");
     click(childWithText(message, "OK"));
-    expect(waitFor([&] { return topWindow(L"#32770", "VORN: Pretextor") == nullptr; }),
-           "OK dismisses it");
+    expect(waitFor([&] { return messageBox() == nullptr; }), "OK dismisses it");
 
     // A folder and a name with spaces: only the exact path may start.
     const std::wstring tool = stubWithSpaces(stub, L"Pretextor Test", L"msinfo stub.exe");
@@ -491,29 +499,47 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
            "a registered tool is started");
     expect(readWide(tool + L".ran") == L"\"" + tool + L"\"", "with its quoted path alone");
     forgetSysInfo();
+}
 
-    // From the keyboard alone: the message box gives the focus back to About when it goes.
+// From the keyboard alone: the message box gives the focus back to About when it goes.
+void checkMessageBoxIsModal(const MainWindow& main, HWND box) {
     ::SetForegroundWindow(box);
     expect(waitFor([&] { return ::GetForegroundWindow() == box; }), "About is the active window");
     press({VK_MENU, 'S'});
-    expect(waitFor([&] { return (message = topWindow(L"#32770", "VORN: Pretextor")) != nullptr; }),
+    HWND message = nullptr;
+    expect(waitFor([&] { return (message = messageBox()) != nullptr; }),
            "Alt+S with no registered tool opens the message box");
     expect(::GetWindow(message, GW_OWNER) == box, "owned by About");
-    expect(::IsWindowEnabled(main) == FALSE && ::IsWindowEnabled(box) == FALSE,
+    expect(::IsWindowEnabled(main.window) == FALSE && ::IsWindowEnabled(box) == FALSE,
            "while it is open, the main window and About take no input");
-    const std::vector<std::string> words = excuseWords(main, at.excuseTop);
-    click(calculate);
-    expect(!waitFor([&] { return !::IsWindowVisible(calculate); }, 500ms) &&
-               excuseWords(main, at.excuseTop) == words,
+    const std::vector<std::string> words = main.words();
+    click(main.calculate);
+    expect(!waitFor([&] { return !::IsWindowVisible(main.calculate); }, 500ms) &&
+               main.words() == words,
            "and a click on the main window draws nothing");
     press({VK_RETURN});
-    expect(waitFor([&] { return topWindow(L"#32770", "VORN: Pretextor") == nullptr; }),
-           "Enter dismisses it");
-    expect(::IsWindowEnabled(main) != FALSE && ::IsWindowEnabled(box) != FALSE,
+    expect(waitFor([&] { return messageBox() == nullptr; }), "Enter dismisses it");
+    expect(::IsWindowEnabled(main.window) != FALSE && ::IsWindowEnabled(box) != FALSE,
            "and both windows take input again");
+}
+
+void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& poseFolder) {
+    const Geometry& at = geometryAtSystemDpi();
+    checkVersionBlock(exe);
+    forgetSysInfo();
+
+    const Program program(exe);
+    const MainWindow main = mainWindowLaidOut(at);
+    pose(poseFolder, L"main", main.window);
+    checkFastDrawIsCopied(main);
+    checkSlowDraws(main);
+    const HWND box = aboutOpensInPlace(main);
+    pose(poseFolder, L"about", box);
+    checkSystemInformation(childWithText(box, captionOf(frmAboutDesign(), "cmdSysInfo")), stub);
+    checkMessageBoxIsModal(main, box);
     press({VK_ESCAPE});
     expect(waitFor([&] { return !::IsWindowVisible(box); }), "then Esc closes About");
-    ::PostMessageW(main, WM_CLOSE, 0, 0);
+    ::PostMessageW(main.window, WM_CLOSE, 0, 0);
     expect(program.endsCleanly(), "the close box ends the program, with status 0");
 }
 
