@@ -24,6 +24,12 @@ stop_all() {
 }
 trap 'if declare -F on_exit >/dev/null; then on_exit; fi; stop_all; rm -rf "$scratch"' EXIT
 
+# A command that fails under "set -e" would end the test without a word: name it and its line.
+# The command a wrapper runs for its caller (ending in "$@") has said for itself what failed.
+set -o errtrace
+trap 'lib_status=$?; [[ $BASH_COMMAND == *\"\$@\" ]] ||
+    echo "FAILED: status $lib_status from \"$BASH_COMMAND\" at ${BASH_SOURCE[0]##*/}:$LINENO" >&2' ERR
+
 # fail MESSAGE: ends the test; a test that defines on_failure says more there.
 fail() {
     echo "FAILED: $*" >&2

@@ -82,10 +82,10 @@ press_until() {
     fail "no '$1' after pressing $2"
 }
 
-# The excuse as the window shows it, read over the accessibility bus: the words of the four
-# labels that read "Press", "Button", "Press", "Button" at start, left to right, empty ones left
-# out. First called with "find", at start.
-excuse_shown() {
+# The main window as the accessibility bus shows it. "find" (at start) keeps which children are
+# the four excuse labels that read "Press", "Button", "Press", "Button"; "excuse" prints their
+# words left to right, empty ones left out; "focused" prints the name of the child with the focus.
+on_bus() {
     "$interpreter" - "$1" "$scratch/excuse-labels" <<'EOF'
 import pyatspi, sys
 how, store = sys.argv[1:]
@@ -95,18 +95,22 @@ if how == "find":
     labels = [(child.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).x, i)
               for i, child in enumerate(frame) if child.name in ("Press", "Button")]
     open(store, "w").write(" ".join(str(i) for _, i in sorted(labels)))
-else:
+elif how == "excuse":
     words = [frame[int(i)].name for i in open(store).read().split()]
     print(" ".join(word for word in words if word))
+else:
+    print(*[child.name for child in frame if child.getState().contains(pyatspi.STATE_FOCUSED)])
 EOF
 }
-excuse_shown find
+excuse_shown() { on_bus excuse; }
+focused_is() { [[ $(on_bus focused) == "$1" ]]; }
+on_bus find
 [[ $(wc -w <"$scratch/excuse-labels") -eq 4 ]] || fail "the four excuse labels are not on the bus"
 
 # expect_excuse WHAT MARK: Orca speaks the excuse shown once, as one phrase, after the mark.
 expect_excuse() {
     local excuse times
-    excuse=$(excuse_shown read)
+    excuse=$(excuse_shown)
     wait_for "the excuse '$excuse' after $1" 10 said_since "$2" "$excuse"
     sleep 1
     times=$(spoken_since "$2" | grep -cx -- "$(quoted "$excuse")" || true)
@@ -128,7 +132,10 @@ clipboard_is kept || fail "Ctrl+C before the first draw changed the clipboard"
 press_until 'Calculate an Excuse! button' Tab
 m=$(mark)
 xdotool key space
-wait_for "the slow draw to end" 10 said_since "$m" 'Need Another Excuse? button'
+# Its end: the button is back, renamed, with the focus. Orca says so only when it keeps up: one
+# that lags behind the draw skips the focus moves as stale, and cannot speak the new name, which
+# Qt 6.4 sends it as an object instead of a string.
+wait_for "the slow draw to end with the focus on its button" 10 focused_is 'Need Another Excuse?'
 expect_excuse "a slow draw" "$m"
 
 press_until 'Fast Refesh check box not checked' Tab
@@ -138,12 +145,12 @@ m=$(mark)
 xdotool key space
 expect_excuse "a fast draw" "$m"
 xdotool key ctrl+c
-wait_for "Ctrl+C to copy the excuse" 10 clipboard_is "$(excuse_shown read)"
+wait_for "Ctrl+C to copy the excuse" 10 clipboard_is "$(excuse_shown)"
 keep_on_clipboard
 xdotool key shift+F10
 sleep 0.5
 xdotool key c
-wait_for "the copy menu's Copy to copy the excuse" 10 clipboard_is "$(excuse_shown read)"
+wait_for "the copy menu's Copy to copy the excuse" 10 clipboard_is "$(excuse_shown)"
 
 # Orca's "speak window title".
 m=$(mark)

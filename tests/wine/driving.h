@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "engine/excuse_engine.h"
+#include "platform/forms/design.h"
 #include "platform/win32/support/text.h"
 
 #include <algorithm>
@@ -54,6 +55,11 @@ inline bool waitFor(const std::function<bool()>& condition, std::chrono::millise
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
     }
     return true;
+}
+
+// A control's caption as the design the program is built from gives it.
+inline std::string captionOf(const platform::WindowDesign& window, std::string_view name) {
+    return std::string(platform::findControl(window, name).text);
 }
 
 // The shown top-level window with the caption, once it shows; nullptr when it does not.

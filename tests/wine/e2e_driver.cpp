@@ -26,11 +26,6 @@ using namespace driving;
 using pretextor::form1Design;
 using pretextor::frmAboutDesign;
 
-// A control's caption as the design gives it.
-std::string captionOf(const platform::WindowDesign& window, std::string_view name) {
-    return std::string(platform::findControl(window, name).text);
-}
-
 struct Child {
     HWND window;
     std::string className;

@@ -23,10 +23,11 @@ namespace {
 
 class Win32Lifecycle : public StartedForm1<platform::win32::Win32Toolkit> {
 protected:
-    Win32Lifecycle() { main = shownWindow(L"VORN: Random Pretextor"); }
+    Win32Lifecycle() { main = shownWindow(pretextor::form1Design().caption); }
 
     // The shown top-level window of this thread with the caption; an unloaded one is hidden.
-    static HWND shownWindow(const std::wstring& caption) {
+    static HWND shownWindow(std::string_view designCaption) {
+        const std::wstring caption = platform::win32::widen(designCaption);
         struct Search {
             const std::wstring& caption;
             HWND found = nullptr;
@@ -46,16 +47,17 @@ protected:
             reinterpret_cast<LPARAM>(&search));
         return search.found;
     }
-    static HWND about() { return shownWindow(L"About VORN: Pretextor"); }
+    static HWND about() { return shownWindow("About VORN: Pretextor"); }
 
-    // Clicks the button as the mouse would and lets the windows answer.
-    void click(HWND window, const wchar_t* caption) {
-        const HWND button = ::FindWindowExW(window, nullptr, L"Button", caption);
+    // Clicks the design's button as the mouse would and lets the windows answer.
+    void click(HWND window, const platform::WindowDesign& design, std::string_view name) {
+        const std::wstring caption = platform::win32::widen(driving::captionOf(design, name));
+        const HWND button = ::FindWindowExW(window, nullptr, L"Button", caption.c_str());
         ASSERT_NE(button, nullptr) << "no button";
         ::SendMessageW(button, BM_CLICK, 0, 0);
         pump();
     }
-    void pressAbout() { click(main, L"About"); }
+    void pressAbout() { click(main, pretextor::form1Design(), "Command2"); }
 
     // Dispatches what is queued, as the program's message loop would; a request to end the loop
     // is kept with its status.
@@ -82,8 +84,10 @@ TEST_F(Win32Lifecycle, ColourChangesApplyAtOnceAlsoDuringASlowDraw) {
     const std::array<int, 2> roles{COLOR_BTNFACE, COLOR_BTNTEXT};
     const std::array<COLORREF, 2> before{::GetSysColor(roles[0]), ::GetSysColor(roles[1])};
     const std::array<COLORREF, 2> dark{RGB(45, 45, 48), RGB(230, 230, 230)};
-    const HWND button = ::FindWindowExW(main, nullptr, L"Button", L"Calculate an Excuse!");
-    click(main, L"Calculate an Excuse!");
+    const std::wstring calculate =
+        platform::win32::widen(driving::captionOf(pretextor::form1Design(), "Command1"));
+    const HWND button = ::FindWindowExW(main, nullptr, L"Button", calculate.c_str());
+    click(main, pretextor::form1Design(), "Command1");
     for (int change = 0; change < 200; ++change) {
         ::SetSysColors(2, roles.data(), (change % 2 == 0 ? before : dark).data());
         pump();
@@ -139,7 +143,7 @@ TEST_F(Win32Lifecycle, ADestroyedAboutWindowIsUnloadedAndTheLastUnloadEndsTheLoo
     EXPECT_NE(box, destroyed);
     EXPECT_EQ(::GetActiveWindow(), box);
 
-    click(main, L"Quit");
+    click(main, pretextor::form1Design(), "Command3");
     EXPECT_FALSE(loopEnded) << "About is still loaded";
     ::DestroyWindow(box);
     pump();
@@ -154,7 +158,7 @@ TEST_F(Win32Lifecycle, ADestroyedMainWindowLeavesAboutWorkingUntilItGoesToo) {
     pump();
     EXPECT_FALSE(loopEnded) << "About is still loaded";
     EXPECT_NE(::IsWindowVisible(box), FALSE);
-    click(box, L"OK");
+    click(box, pretextor::frmAboutDesign(), "cmdOK");
     EXPECT_EQ(loopEnded, 0);
 }
 

@@ -245,7 +245,8 @@ std::pair<LONG, std::size_t> pictureOf(HWND box) {
 using Win32TextFit = StartedForm1<platform::win32::Win32Toolkit>;
 
 TEST_F(Win32TextFit, EveryCaptionAndEveryExcuseWordFitsItsControlAtEveryScale) {
-    Window main{::FindWindowW(nullptr, L"VORN: Random Pretextor"), &pretextor::form1Design()};
+    Window main{::FindWindowW(nullptr, widen(pretextor::form1Design().caption).c_str()),
+                &pretextor::form1Design()};
     ASSERT_NE(main.handle, nullptr);
     ::SendMessageW(main.child("Command2"), BM_CLICK, 0, 0);
     Window about{::FindWindowW(nullptr, L"About VORN: Pretextor"), &pretextor::frmAboutDesign()};
