@@ -67,16 +67,12 @@ int pixels(int twips) {
 }
 
 // A control's rectangle in the window, in pixels at 96 dpi, from the design.
-std::optional<Rect> controlRect(Kind kind, std::string_view name) {
-    const platform::WindowDesign& design =
-        kind == Kind::Main ? pretextor::form1Design() : pretextor::frmAboutDesign();
-    for (const auto& control : design.controls) {
-        if (control.name == name) {
-            return Rect{pixels(control.rect.left), pixels(control.rect.top),
-                        pixels(control.rect.width), pixels(control.rect.height)};
-        }
-    }
-    return std::nullopt;
+Rect controlRect(Kind kind, std::string_view name) {
+    const auto& rect =
+        platform::findControl(
+            kind == Kind::Main ? pretextor::form1Design() : pretextor::frmAboutDesign(), name)
+            .rect;
+    return Rect{pixels(rect.left), pixels(rect.top), pixels(rect.width), pixels(rect.height)};
 }
 
 class Run {
@@ -331,7 +327,7 @@ private:
                 if (event.target.control == "title") {
                     area = {0, -18, window->client.width, 14};
                 } else if (!event.target.control.empty()) {
-                    area = controlRect(event.target.window, event.target.control).value_or(area);
+                    area = controlRect(event.target.window, event.target.control);
                 }
                 const int x = window->client.x + area.x +
                               static_cast<int>(event.x * std::max(1, area.width - 1));

@@ -369,7 +369,9 @@ RECT placeOf(const Node& node) {
     return {left, top, left + width, top + height};
 }
 
-void checkSlowDraw(HWND main, const Node& bar, const Node& calculate) {
+// One slow draw; false, with nothing checked, when the last try is still to come and the bar's
+// value could be read fewer than three times.
+bool checkSlowDraw(HWND main, const Node& bar, const Node& calculate, bool lastTry) {
     heard.clear();
     expect(SUCCEEDED(calculate.doDefaultAction()), "a slow draw starts");
     waitFor([&] { return !bar.invisible(); }, 5s);
@@ -411,6 +413,9 @@ void checkSlowDraw(HWND main, const Node& bar, const Node& calculate) {
             values.emplace_back(std::stoi(value), width);
         }
     }
+    if (values.size() < 3 && !lastTry) {
+        return false;
+    }
     expect(placed, "the bar was seen wide enough to be placed");
     std::string seen;
     for (const auto& [percent, width] : values) {
@@ -441,6 +446,15 @@ void checkSlowDraw(HWND main, const Node& bar, const Node& calculate) {
     expect(fromTheBar(EVENT_OBJECT_VALUECHANGE) >= 22,
            "and its value at each tick (" + std::to_string(fromTheBar(EVENT_OBJECT_VALUECHANGE)) +
                " changes)");
+    return true;
+}
+
+// A read is a round trip to the program, which under Wine now and then lasts several ticks: a
+// draw read too seldom to show its rise is drawn again.
+void checkSlowDraws(HWND main, const Node& bar, const Node& calculate) {
+    for (int draw = 1; !checkSlowDraw(main, bar, calculate, draw == 4); ++draw) {
+        std::printf("note a slow draw read too seldom (%d)\n", draw);
+    }
 }
 
 // Each word list is a list whose items are its words, those scrolled out of view off screen.
@@ -539,7 +553,7 @@ void run(const std::wstring& exe, const std::wstring& stub) {
         find(tree, std::string(designOf(form1, "Check1").text), ROLE_SYSTEM_CHECKBUTTON);
     const bool byUiAutomation = notifiesByUiAutomation();
     checkFastDrawsAreHeard(main, fast, calculate, byUiAutomation);
-    checkSlowDraw(main, bar, calculate);
+    checkSlowDraws(main, bar, calculate);
     checkExcuseIsSpoken(main, byUiAutomation, "a slow draw");
     checkLinks(tree, form1, {{"Label2", std::string(pretextor::Module1::StoriesPageUrl)}}, shell);
 

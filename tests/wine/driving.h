@@ -62,15 +62,22 @@ inline std::string captionOf(const platform::WindowDesign& window, std::string_v
     return std::string(platform::findControl(window, name).text);
 }
 
-// The shown top-level window with the caption, once it shows; nullptr when it does not.
+// The shown top-level window with the caption, once it shows; nullptr when it does not. An
+// unloaded window of the same caption may linger, hidden.
 inline HWND shownWindow(std::string_view caption) {
-    HWND window = nullptr;
     const std::wstring wide = widen(caption);
+    HWND shown = nullptr;
     waitFor([&] {
-        window = ::FindWindowW(nullptr, wide.c_str());
-        return window != nullptr && ::IsWindowVisible(window) != FALSE;
+        for (HWND window = nullptr;
+             (window = ::FindWindowExW(nullptr, window, nullptr, wide.c_str())) != nullptr;) {
+            if (::IsWindowVisible(window) != FALSE) {
+                shown = window;
+                return true;
+            }
+        }
+        return false;
     });
-    return window != nullptr && ::IsWindowVisible(window) != FALSE ? window : nullptr;
+    return shown;
 }
 
 // Every child window, at any depth, in the system's order.

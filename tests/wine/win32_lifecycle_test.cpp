@@ -23,31 +23,9 @@ namespace {
 
 class Win32Lifecycle : public StartedForm1<platform::win32::Win32Toolkit> {
 protected:
-    Win32Lifecycle() { main = shownWindow(pretextor::form1Design().caption); }
+    Win32Lifecycle() { main = driving::shownWindow(pretextor::form1Design().caption); }
 
-    // The shown top-level window of this thread with the caption; an unloaded one is hidden.
-    static HWND shownWindow(std::string_view designCaption) {
-        const std::wstring caption = platform::win32::widen(designCaption);
-        struct Search {
-            const std::wstring& caption;
-            HWND found = nullptr;
-        } search{caption};
-        ::EnumThreadWindows(
-            ::GetCurrentThreadId(),
-            [](HWND window, LPARAM data) {
-                auto& wanted = *reinterpret_cast<Search*>(data);
-                wchar_t text[64] = {};
-                ::GetWindowTextW(window, text, 64);
-                if (::IsWindowVisible(window) != FALSE && wanted.caption == text) {
-                    wanted.found = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
-    }
-    static HWND about() { return shownWindow("About VORN: Pretextor"); }
+    static HWND about() { return driving::shownWindow("About VORN: Pretextor"); }
 
     // Clicks the design's button as the mouse would and lets the windows answer.
     void click(HWND window, const platform::WindowDesign& design, std::string_view name) {
