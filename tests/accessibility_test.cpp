@@ -102,11 +102,11 @@ TEST_F(Accessibility, EveryControlHasARoleAndAName) {
 }
 
 TEST_F(Accessibility, NamesAndTheProgressValueFollowTheWindow) {
-    QTest::mouseClick(child<QCheckBox>(main, "Check1"), Qt::LeftButton);
-    QTest::mouseClick(child<QPushButton>(main, "Command1"), Qt::LeftButton);
+    click(main, "Check1");
+    click(main, "Command1");
     EXPECT_EQ(tree(main).at("ls1").second, "Multiple") << "a label is named by its current text";
 
-    QTest::mouseClick(child<QCheckBox>(main, "Check1"), Qt::LeftButton);
+    click(main, "Check1");
     auto* quit = child<QPushButton>(main, "Command3");
     quit->setEnabled(false);
     expectActionsOnlyOnClickableControls(main, "while idle, Quit disabled");
@@ -146,8 +146,8 @@ TEST_F(Accessibility, ButtonsAndLinksArePressedLikeAClick) {
     QAccessible::queryAccessibleInterface(child<QWidget>(main, "Command2"))
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return topLevel(QStringLiteral("frmAbout")) != nullptr; }));
-    QWidget* about = topLevel(QStringLiteral("frmAbout"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return aboutWindow() != nullptr; }));
+    QWidget* about = aboutWindow();
     const auto aboutTree = tree(about);
     EXPECT_EQ(aboutTree.at("cmdSysInfo").second, "System Info...") << "no mnemonic marker";
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(child<QWidget>(about, "cmdOK"))
@@ -181,9 +181,9 @@ TEST_F(Accessibility, NewExcusesAndProgressAreAnnouncedToAScreenReader) {
         GTEST_SKIP() << "needs an accessibility bus";
     }
     ASSERT_TRUE(QAccessible::isActive()) << "Qt did not join the accessibility bus";
-    QTest::mouseClick(child<QCheckBox>(main, "Check1"), Qt::LeftButton);
+    click(main, "Check1");
     events.clear();
-    QTest::mouseClick(child<QPushButton>(main, "Command1"), Qt::LeftButton);
+    click(main, "Command1");
     std::set<QString> renamed;
     for (const auto& [type, object] : events) {
         if (type == QAccessible::NameChanged) {
@@ -192,7 +192,7 @@ TEST_F(Accessibility, NewExcusesAndProgressAreAnnouncedToAScreenReader) {
     }
     EXPECT_EQ(renamed, (std::set<QString>{"ls1", "ls2", "ls3", "ls4"}));
 
-    QTest::mouseClick(child<QCheckBox>(main, "Check1"), Qt::LeftButton);
+    click(main, "Check1");
     events.clear();
     auto* button = child<QPushButton>(main, "Command1");
     QTest::mouseClick(button, Qt::LeftButton);

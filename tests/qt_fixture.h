@@ -4,6 +4,7 @@
 #include "tests/form1_fixture.h"
 
 #include <QApplication>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -29,8 +30,13 @@ protected:
         return nullptr;
     }
 
-    template <typename T> T* child(QWidget* window, const char* name) {
+    static QWidget* aboutWindow() { return topLevel(QStringLiteral("frmAbout")); }
+
+    template <typename T> static T* child(QWidget* window, const char* name) {
         return window->findChild<T*>(QString::fromLatin1(name));
+    }
+    static void click(QWidget* window, const char* name) {
+        QTest::mouseClick(child<QWidget>(window, name), Qt::LeftButton);
     }
 
     QWidget* main = nullptr;

@@ -68,7 +68,7 @@ TEST_F(QtKeys, FocusComesBackToTheButtonWhenAKeyboardStartedSlowDrawEnds) {
 }
 
 TEST_F(QtKeys, KeypadEnterActsAsEnterInBothWindows) {
-    QTest::mouseClick(child<QCheckBox>(main, "Check1"), Qt::LeftButton);
+    click(main, "Check1");
     focus(main, "Command1");
     press(Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(random.draws, 4) << "the instant draw ran";
@@ -76,7 +76,7 @@ TEST_F(QtKeys, KeypadEnterActsAsEnterInBothWindows) {
 
     focus(main, "Command2");
     press(Qt::Key_Enter, Qt::KeypadModifier);
-    QWidget* about = topLevel(QStringLiteral("frmAbout"));
+    QWidget* about = aboutWindow();
     ASSERT_NE(about, nullptr);
     auto* ok = child<QPushButton>(about, "cmdOK");
     EXPECT_TRUE(ok->isDefault()) << "OK shows the default button's frame";

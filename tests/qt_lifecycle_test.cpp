@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <xcb/xproto.h>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 #include <string>
@@ -20,7 +21,7 @@ namespace {
 // another X11 client, and the end of the program that follows from it.
 class QtLifecycle : public QtWindows {
 protected:
-    void pressAbout() { QTest::mouseClick(child<QPushButton>(main, "Command2"), Qt::LeftButton); }
+    void pressAbout() { click(main, "Command2"); }
 
     // What the X server tells the program when another client destroys one of its windows.
     static void destroyNatively(QWidget* window) {
@@ -54,7 +55,7 @@ protected:
 
 TEST_F(QtLifecycle, AMinimizedAboutWindowComesBackVisibleAndActive) {
     pressAbout();
-    QPointer<QWidget> about = topLevel(QStringLiteral("frmAbout"));
+    QPointer<QWidget> about = aboutWindow();
     ASSERT_NE(about, nullptr);
     // What the window manager asked for, as far as the window itself can say it.
     EXPECT_FALSE(about->windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -67,20 +68,20 @@ TEST_F(QtLifecycle, AMinimizedAboutWindowComesBackVisibleAndActive) {
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main, 1000));
     pressAbout();
-    EXPECT_EQ(topLevel(QStringLiteral("frmAbout")), about) << "the same window, not a new one";
+    EXPECT_EQ(aboutWindow(), about) << "the same window, not a new one";
     expectShownAndActive(about);
 }
 
 TEST_F(QtLifecycle, ANativeDestroyUnloadsAboutAndTheLastUnloadEndsTheLoop) {
     pressAbout();
-    QPointer<QWidget> destroyed = topLevel(QStringLiteral("frmAbout"));
+    QPointer<QWidget> destroyed = aboutWindow();
     ASSERT_NE(destroyed, nullptr);
     destroyNatively(destroyed);
     EXPECT_FALSE(destroyed->isVisible());
 
     // Unloaded: "About" loads a new window, as after "OK".
     pressAbout();
-    QWidget* about = topLevel(QStringLiteral("frmAbout"));
+    QWidget* about = aboutWindow();
     ASSERT_NE(about, nullptr);
     EXPECT_NE(about, destroyed.data());
     expectShownAndActive(about);
@@ -91,7 +92,7 @@ TEST_F(QtLifecycle, ANativeDestroyUnloadsAboutAndTheLastUnloadEndsTheLoop) {
     EXPECT_TRUE(about->isVisible());
 
     EXPECT_EQ(loopStatusAfter([&] {
-                  QTest::mouseClick(child<QPushButton>(main, "Command3"), Qt::LeftButton);
+                  click(main, "Command3");
                   destroyNatively(about);
               }),
               0);
@@ -99,7 +100,7 @@ TEST_F(QtLifecycle, ANativeDestroyUnloadsAboutAndTheLastUnloadEndsTheLoop) {
 
 TEST_F(QtLifecycle, ADestroyedMainWindowLeavesAboutWorkingUntilItGoesToo) {
     pressAbout();
-    QWidget* about = topLevel(QStringLiteral("frmAbout"));
+    QWidget* about = aboutWindow();
     ASSERT_NE(about, nullptr);
     bool aboutOutlivedMain = false;
     EXPECT_EQ(loopStatusAfter([&] {
@@ -119,14 +120,14 @@ TEST_F(QtLifecycle, ADestroyedMainWindowLeavesAboutWorkingUntilItGoesToo) {
 // (a new About window replaces an unloaded one) and the controls its connections led to with it.
 TEST_F(QtLifecycle, InputQueuedForAnUnloadedAboutWindowReachesNothingOnceItIsReplaced) {
     pressAbout();
-    QPointer<QWidget> old = topLevel(QStringLiteral("frmAbout"));
+    QPointer<QWidget> old = aboutWindow();
     ASSERT_NE(old, nullptr);
     QPointer<QWidget> link = child<QWidget>(old, "Label5");
     QTest::keyClick(old, Qt::Key_Escape);
     EXPECT_FALSE(old->isVisible());
     // The old window object is destroyed here; its widgets wait for Qt's deferred delete.
     pressAbout();
-    QWidget* about = topLevel(QStringLiteral("frmAbout"));
+    QWidget* about = aboutWindow();
     ASSERT_NE(about, nullptr);
     ASSERT_NE(about, old.data());
     ASSERT_TRUE(old && link) << "the old widgets are deleted later, not at once";
@@ -142,10 +143,10 @@ TEST_F(QtLifecycle, InputQueuedForTheMainWindowAfterQuitReachesNothing) {
     bool aboutOpened = false;
     EXPECT_EQ(loopStatusAfter([&] {
                   // "Quit", then a click on "About" that X had already sent to the window.
-                  QTest::mouseClick(child<QPushButton>(main, "Command3"), Qt::LeftButton);
-                  QTest::mouseClick(child<QPushButton>(main, "Command2"), Qt::LeftButton);
-                  QTest::mouseClick(child<QPushButton>(main, "Command1"), Qt::LeftButton);
-                  aboutOpened = topLevel(QStringLiteral("frmAbout")) != nullptr;
+                  click(main, "Command3");
+                  click(main, "Command2");
+                  click(main, "Command1");
+                  aboutOpened = aboutWindow() != nullptr;
               }),
               0);
     EXPECT_FALSE(aboutOpened) << "the unloaded main window opened About";
@@ -163,29 +164,25 @@ TEST_F(QtLifecycle, RandomOpenMinimizeCloseAndDestroyKeepOneAboutWindow) {
     std::uniform_int_distribution<std::size_t> pick(0, actions.size() - 1);
     bool aboutLoaded = false;
     const auto shownAboutWindows = [] {
-        int shown = 0;
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            shown += widget->objectName() == QStringLiteral("frmAbout") && widget->isVisible() &&
-                             !widget->isMinimized()
-                         ? 1
-                         : 0;
-        }
-        return shown;
+        return std::ranges::count_if(QApplication::topLevelWidgets(), [](QWidget* widget) {
+            return widget->objectName() == QStringLiteral("frmAbout") && widget->isVisible() &&
+                   !widget->isMinimized();
+        });
     };
 
     for (int step = 0; step < 60; ++step) {
         const std::string& action = actions[pick(events)];
         SCOPED_TRACE("step " + std::to_string(step) + ": " + action);
-        QWidget* about = topLevel(QStringLiteral("frmAbout"));
+        QWidget* about = aboutWindow();
         if (action == "About") {
             pressAbout();
             aboutLoaded = true;
-            about = topLevel(QStringLiteral("frmAbout"));
+            about = aboutWindow();
             expectShownAndActive(about);
         } else if (about == nullptr) {
             continue;
         } else if (action == "OK") {
-            QTest::mouseClick(child<QPushButton>(about, "cmdOK"), Qt::LeftButton);
+            click(about, "cmdOK");
             aboutLoaded = false;
         } else if (action == "Esc") {
             QTest::keyClick(about, Qt::Key_Escape);
@@ -210,14 +207,11 @@ TEST_F(QtLifecycle, RandomOpenMinimizeCloseAndDestroyKeepOneAboutWindow) {
     bool closedAfterQuit = false;
     QObject context;
     EXPECT_EQ(loopStatusAfter([&] {
-                  QTest::mouseClick(child<QPushButton>(main, "Command3"), Qt::LeftButton);
+                  click(main, "Command3");
                   QTimer::singleShot(0, &context, [&] {
-                      for (QWidget* widget : QApplication::topLevelWidgets()) {
-                          if (widget->objectName() == QStringLiteral("frmAbout") &&
-                              widget->isVisible()) {
-                              closedAfterQuit = true;
-                              widget->close();
-                          }
+                      if (QWidget* about = aboutWindow()) {
+                          closedAfterQuit = true;
+                          about->close();
                       }
                   });
               }),

@@ -142,8 +142,8 @@ protected:
 // The scale comes from QT_SCALE_FACTOR: the suite runs at 1x, 1.5x and 2x.
 TEST_F(QtTextMetrics, EveryCaptionAndEveryExcuseWordFitsItsControl) {
     expectCaptionsFit(main, pretextor::form1Design());
-    QTest::mouseClick(child<QPushButton>(main, "Command2"), Qt::LeftButton);
-    QWidget* about = topLevel(QStringLiteral("frmAbout"));
+    click(main, "Command2");
+    QWidget* about = aboutWindow();
     expectCaptionsFit(about, pretextor::frmAboutDesign());
 
     // The caption a finished slow draw leaves on the button.

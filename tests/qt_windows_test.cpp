@@ -94,7 +94,7 @@ TEST_F(QtDesign, MainWindowIsBuiltToTheTwip) {
 }
 
 TEST_F(QtWindows, RealClicksDrawInstantlyAndSlowly) {
-    QTest::mouseClick(child<QCheckBox>(main, "Check1"), Qt::LeftButton);
+    click(main, "Check1");
     auto* command1 = child<QPushButton>(main, "Command1");
     QTest::mouseClick(command1, Qt::LeftButton);
     // 0.25 * 53 = 13.25, 0.5 * 53 = 26.5 -> 26, 0.75 * 31 = 23.25, 0.6 * 4 = 2.4.
@@ -103,7 +103,7 @@ TEST_F(QtWindows, RealClicksDrawInstantlyAndSlowly) {
     EXPECT_EQ(child<QLabel>(main, "ls3")->text(), QStringLiteral("Unavailability"));
     EXPECT_EQ(child<QLabel>(main, "ls4")->text(), QStringLiteral("Warning"));
 
-    QTest::mouseClick(child<QCheckBox>(main, "Check1"), Qt::LeftButton);
+    click(main, "Check1");
     QTest::mouseClick(command1, Qt::LeftButton);
     EXPECT_TRUE(command1->isHidden());
     EXPECT_FALSE(child<QWidget>(main, "Shape2")->isHidden());
@@ -113,8 +113,8 @@ TEST_F(QtWindows, RealClicksDrawInstantlyAndSlowly) {
 }
 
 TEST_F(QtDesign, AboutWindowIsBuiltToTheTwipAndItsLinksReachTheShell) {
-    QTest::mouseClick(child<QPushButton>(main, "Command2"), Qt::LeftButton);
-    QWidget* about = topLevel(QStringLiteral("frmAbout"));
+    click(main, "Command2");
+    QWidget* about = aboutWindow();
     expectBuiltAsDesigned(about, pretextor::frmAboutDesign());
     EXPECT_EQ(about->geometry().topLeft(), QPoint(2340 / 15, 1935 / 15));
     EXPECT_EQ(about->windowTitle(), QStringLiteral("About VORN: Pretextor"));
@@ -130,7 +130,7 @@ TEST_F(QtDesign, AboutWindowIsBuiltToTheTwipAndItsLinksReachTheShell) {
     const QImage picture = child<QWidget>(about, "picIcon")->grab().toImage();
     EXPECT_EQ(picture.pixelColor(picture.width() - 4, picture.height() / 2).blue(), 255);
 
-    QTest::mouseClick(child<QLabel>(about, "Label5"), Qt::LeftButton);
+    click(about, "Label5");
     ASSERT_EQ(shell.requests.size(), 1U);
     EXPECT_EQ(shell.requests[0].file, "mailto:author@pretextor.example");
 
@@ -141,7 +141,7 @@ TEST_F(QtDesign, AboutWindowIsBuiltToTheTwipAndItsLinksReachTheShell) {
 // Every label of both windows read from its pixels under themes set while they are open: its
 // most common colour against the colour that stands out most from it.
 TEST_F(QtWindows, EveryLabelReadsUnderEveryThemeAndTheDefaultKeepsTheDesign) {
-    QTest::mouseClick(child<QPushButton>(main, "Command2"), Qt::LeftButton);
+    click(main, "Command2");
     const QPalette original = QApplication::palette();
     const auto dark = [](const QColor& text, const QColor& face) {
         return QPalette(text, face, face.lighter(), face.darker(), face.darker(130), text,
@@ -154,7 +154,7 @@ TEST_F(QtWindows, EveryLabelReadsUnderEveryThemeAndTheDefaultKeepsTheDesign) {
         QTest::qWait(20); // the changes are applied once they have all come in
         for (const auto& [window, design] :
              {std::pair{main, &pretextor::form1Design()},
-              std::pair{topLevel(QStringLiteral("frmAbout")), &pretextor::frmAboutDesign()}}) {
+              std::pair{aboutWindow(), &pretextor::frmAboutDesign()}}) {
             for (const auto& control : design->controls) {
                 if (control.kind != platform::ControlKind::Label) {
                     continue;
