@@ -50,6 +50,7 @@ wait_for() {
     done
     fail "$what"
 }
+gone() { ! kill -0 "$1" 2>/dev/null; }
 
 # Openbox on $DISPLAY, stopped at the end; false when it does not take the screen within 30 s. It
 # names its check window once it has.

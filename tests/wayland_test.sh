@@ -20,6 +20,7 @@ dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus
 
 source "$here/lib.sh"
 runtime=$scratch
+on_failure() { tail -n 5 "${log:-/dev/null}"; }
 
 renderer=--use-pixman
 timeout 5 weston --help 2>&1 | grep -q -- "--renderer=" && renderer=--renderer=pixman
@@ -33,12 +34,7 @@ for scale in 1 2; do
         --socket="$socket" --width=640 --height=440 --scale="$scale" --idle-time=0 --debug \
         >"$log" 2>&1 &
     pids+=($!)
-    for _ in $(seq 50); do
-        [[ -S $runtime/$socket ]] && break
-        kill -0 "${pids[-1]}" 2>/dev/null || break
-        sleep 0.1
-    done
-    [[ -S $runtime/$socket ]] || { tail -n 5 "$log" >&2; fail "weston did not start within 5 s"; }
+    wait_for "weston to start within 5 s" 5 test -S "$runtime/$socket"
 
     trace=$runtime/program-$scale.log
     # As a Wayland desktop starts it: Qt picks its platform itself, and XWayland is not there.
@@ -51,11 +47,7 @@ for scale in 1 2; do
     pids+=("$program_pid")
     /usr/bin/python3 "$here/wayland_press.py" ||
         fail "scale $scale: the press through the accessibility bus failed"
-    for _ in $(seq 50); do
-        kill -0 "$program_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$program_pid" 2>/dev/null && fail "scale $scale: the program did not end after Quit"
+    wait_for "scale $scale: the program to end after Quit" 5 gone "$program_pid"
     status=0
     wait "$program_pid" || status=$?
     # WAYLAND_DEBUG's lines start with a time stamp in brackets; anything else the program said.

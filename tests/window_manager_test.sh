@@ -19,7 +19,6 @@ is_state() { [[ $(window_state "$1") == "$2" ]]; }
 is_active() { [[ $(xdotool getactivewindow) == "$1" ]]; }
 has_visible() { [[ -n $(visible_window "$1") ]]; }
 hidden() { [[ -z $(xdotool search --onlyvisible --name "$1") ]]; }
-gone() { ! kill -0 "$1" 2>/dev/null; }
 
 # Neither the Motif functions nor the Motif decorations hold minimize or maximize.
 expect_no_minimize_or_maximize_asked() {
@@ -74,7 +73,7 @@ again=$(visible_window '^About VORN: Pretextor$')
 # "Quit" leaves the About window open; its destruction then ends the program.
 press_quit
 wait_for "the main window to close" 30 hidden '^VORN: Random Pretextor$'
-kill -0 "$app" 2>/dev/null || fail "the program ended with the About window still open"
+gone "$app" && fail "the program ended with the About window still open"
 xdotool windowclose "$again"
 wait_for "the program to end" 30 gone "$app"
 status=0
