@@ -57,19 +57,26 @@ inline std::string takeString(gchar* text) {
     return value;
 }
 
-inline Ref<AtspiAccessible> childNamed(AtspiAccessible* parent, std::string_view name) {
-    GError* error = nullptr;
-    const int count = atspi_accessible_get_child_count(parent, &error);
-    if (!takeError(error).empty()) {
-        return nullptr;
-    }
+// Each child that can be read, in order, with its index, until the function returns true (found).
+template <typename Each> void eachChild(AtspiAccessible* parent, Each each) {
+    const int count = atspi_accessible_get_child_count(parent, nullptr); // -1 when unreadable
     for (int i = 0; i < count; ++i) {
         Ref<AtspiAccessible> child(atspi_accessible_get_child_at_index(parent, i, nullptr));
-        if (child && takeString(atspi_accessible_get_name(child.get(), nullptr)) == name) {
-            return child;
+        if (child && each(i, std::move(child))) {
+            return;
         }
     }
-    return nullptr;
+}
+
+inline Ref<AtspiAccessible> childNamed(AtspiAccessible* parent, std::string_view name) {
+    Ref<AtspiAccessible> found;
+    eachChild(parent, [&](int, Ref<AtspiAccessible> child) {
+        if (takeString(atspi_accessible_get_name(child.get(), nullptr)) == name) {
+            found = std::move(child);
+        }
+        return found != nullptr;
+    });
+    return found;
 }
 
 class Reader {
@@ -181,22 +188,16 @@ public:
         if (!frame) {
             return text + "(no such window on the bus)";
         }
-        const int count = atspi_accessible_get_child_count(frame.get(), nullptr);
-        for (int i = 0; i < count; ++i) {
-            Ref<AtspiAccessible> child(
-                atspi_accessible_get_child_at_index(frame.get(), i, nullptr));
-            if (!child) {
-                continue;
-            }
+        eachChild(frame.get(), [&](int i, Ref<AtspiAccessible> child) {
             Ref<AtspiStateSet> states(atspi_accessible_get_state_set(child.get()));
-            text +=
-                std::to_string(i) + ": " +
-                takeString(atspi_accessible_get_role_name(child.get(), nullptr)) + " \"" +
-                takeString(atspi_accessible_get_name(child.get(), nullptr)) + "\"" +
-                (states && atspi_state_set_contains(states.get(), ATSPI_STATE_VISIBLE) ? " visible"
-                                                                                       : "") +
-                "\n";
-        }
+            const bool visible =
+                states && atspi_state_set_contains(states.get(), ATSPI_STATE_VISIBLE);
+            text += std::to_string(i) + ": " +
+                    takeString(atspi_accessible_get_role_name(child.get(), nullptr)) + " \"" +
+                    takeString(atspi_accessible_get_name(child.get(), nullptr)) + "\"" +
+                    (visible ? " visible" : "") + "\n";
+            return false;
+        });
         return text;
     }
 
@@ -207,26 +208,18 @@ private:
             return false;
         }
         atspi_accessible_set_cache_mask(desktop.get(), ATSPI_CACHE_NONE);
-        const int count = atspi_accessible_get_child_count(desktop.get(), nullptr);
-        for (int i = 0; i < count; ++i) {
-            Ref<AtspiAccessible> app(
-                atspi_accessible_get_child_at_index(desktop.get(), i, nullptr));
-            if (!app) {
-                continue;
-            }
+        eachChild(desktop.get(), [this](int, Ref<AtspiAccessible> app) {
             GError* error = nullptr;
             const guint pid = atspi_accessible_get_process_id(app.get(), &error);
-            if (!takeError(error).empty()) {
-                continue;
+            if (!takeError(error).empty() || static_cast<pid_t>(pid) != pid_) {
+                return false;
             }
-            if (static_cast<pid_t>(pid) == pid_) {
-                // Read afresh each time: nothing runs the events that would keep a cache true.
-                atspi_accessible_set_cache_mask(app.get(), ATSPI_CACHE_NONE);
-                app_ = std::move(app);
-                return true;
-            }
-        }
-        return false;
+            // Read afresh each time: nothing runs the events that would keep a cache true.
+            atspi_accessible_set_cache_mask(app.get(), ATSPI_CACHE_NONE);
+            app_ = std::move(app);
+            return true;
+        });
+        return app_ != nullptr;
     }
 
     pid_t pid_;
