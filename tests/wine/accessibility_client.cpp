@@ -369,8 +369,9 @@ RECT placeOf(const Node& node) {
     return {left, top, left + width, top + height};
 }
 
-// One slow draw; false, with nothing checked, when the last try is still to come and the bar's
-// value could be read fewer than three times.
+// One slow draw. Its start and the bar's place are checked on every draw; when the bar's value
+// could be read fewer than three times and this is not the last try, it returns false before the
+// rise of the value and the events are checked, for a draw read more often.
 bool checkSlowDraw(HWND main, const Node& bar, const Node& calculate, bool lastTry) {
     heard.clear();
     expect(SUCCEEDED(calculate.doDefaultAction()), "a slow draw starts");

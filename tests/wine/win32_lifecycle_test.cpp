@@ -27,12 +27,16 @@ protected:
 
     static HWND about() { return driving::shownWindow("About VORN: Pretextor"); }
 
+    // The design's button, found by its caption.
+    static HWND button(HWND window, const platform::WindowDesign& design, std::string_view name) {
+        const std::wstring caption = platform::win32::widen(driving::captionOf(design, name));
+        return ::FindWindowExW(window, nullptr, L"Button", caption.c_str());
+    }
     // Clicks the design's button as the mouse would and lets the windows answer.
     void click(HWND window, const platform::WindowDesign& design, std::string_view name) {
-        const std::wstring caption = platform::win32::widen(driving::captionOf(design, name));
-        const HWND button = ::FindWindowExW(window, nullptr, L"Button", caption.c_str());
-        ASSERT_NE(button, nullptr) << "no button";
-        ::SendMessageW(button, BM_CLICK, 0, 0);
+        const HWND found = button(window, design, name);
+        ASSERT_NE(found, nullptr) << "no button";
+        ::SendMessageW(found, BM_CLICK, 0, 0);
         pump();
     }
     void pressAbout() { click(main, pretextor::form1Design(), "Command2"); }
@@ -62,9 +66,7 @@ TEST_F(Win32Lifecycle, ColourChangesApplyAtOnceAlsoDuringASlowDraw) {
     const std::array<int, 2> roles{COLOR_BTNFACE, COLOR_BTNTEXT};
     const std::array<COLORREF, 2> before{::GetSysColor(roles[0]), ::GetSysColor(roles[1])};
     const std::array<COLORREF, 2> dark{RGB(45, 45, 48), RGB(230, 230, 230)};
-    const std::wstring calculate =
-        platform::win32::widen(driving::captionOf(pretextor::form1Design(), "Command1"));
-    const HWND button = ::FindWindowExW(main, nullptr, L"Button", calculate.c_str());
+    const HWND calculate = button(main, pretextor::form1Design(), "Command1");
     click(main, pretextor::form1Design(), "Command1");
     for (int change = 0; change < 200; ++change) {
         ::SetSysColors(2, roles.data(), (change % 2 == 0 ? before : dark).data());
@@ -80,11 +82,11 @@ TEST_F(Win32Lifecycle, ColourChangesApplyAtOnceAlsoDuringASlowDraw) {
             ::ReleaseDC(label, dc);
         }
     }
-    for (int wait = 0; wait < 500 && ::IsWindowVisible(button) == FALSE; ++wait, ::Sleep(10)) {
+    for (int wait = 0; wait < 500 && ::IsWindowVisible(calculate) == FALSE; ++wait, ::Sleep(10)) {
         pump();
     }
     ::SetSysColors(2, roles.data(), before.data());
-    EXPECT_EQ(platform::win32::textOf(button), "Need Another Excuse?");
+    EXPECT_EQ(platform::win32::textOf(calculate), "Need Another Excuse?");
 }
 
 TEST_F(Win32Lifecycle, AMinimizedAboutWindowComesBackVisibleAndActive) {
