@@ -514,8 +514,11 @@ void checkMessageBoxIsModal(const MainWindow& main, HWND box) {
            "and a click on the main window draws nothing");
     press({VK_RETURN});
     expect(waitFor([&] { return messageBox() == nullptr; }), "Enter dismisses it");
-    expect(::IsWindowEnabled(main.window) != FALSE && ::IsWindowEnabled(box) != FALSE,
-           "and both windows take input again");
+    // The box is gone a moment before its call returns and the program enables the main window.
+    const auto bothTakeInput = [&] {
+        return ::IsWindowEnabled(main.window) != FALSE && ::IsWindowEnabled(box) != FALSE;
+    };
+    expect(waitFor(bothTakeInput, 2s), "and both windows take input again");
 }
 
 void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& poseFolder) {
