@@ -82,9 +82,11 @@ HWND focusIn(HWND window) {
     return ::GetGUIThreadInfo(thread, &info) != FALSE ? info.hwndFocus : nullptr;
 }
 
-// The program's message box, while one is open.
+// The program's message box, once it is on screen: its caption is set before its text and
+// buttons are.
 HWND messageBox() {
-    return ::FindWindowW(L"#32770", L"VORN: Pretextor");
+    const HWND box = ::FindWindowW(L"#32770", L"VORN: Pretextor");
+    return box != nullptr && ::IsWindowVisible(box) != FALSE ? box : nullptr;
 }
 
 // Where the design's controls land at one scale, in client pixels: twips rounded to pixels.
