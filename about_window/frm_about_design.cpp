@@ -1,5 +1,7 @@
 #include "frm_about_design.h"
 
+#include "platform/app_info.h"
+
 #include <array>
 
 namespace pretextor {
@@ -43,6 +45,10 @@ constexpr ControlDesign blackText(std::string_view name, std::string_view captio
     return label;
 }
 
+// What the window's load writes into its title and version labels.
+constexpr std::array title{platform::app::title};
+constexpr std::array version{platform::app::versionText};
+
 const std::array<ControlDesign, 15> controls = {{
     {.kind = ControlKind::PictureBox,
      .name = "picIcon",
@@ -83,6 +89,7 @@ const std::array<ControlDesign, 15> controls = {{
     {.kind = ControlKind::Label,
      .name = "lblTitle",
      .text = "Application Title",
+     .shows = title,
      .rect = {1050, 120, 4605, 480},
      .font = FontDesign{.points = 18.0F, .bold = true},
      .foreColour = black,
@@ -93,6 +100,7 @@ const std::array<ControlDesign, 15> controls = {{
     {.kind = ControlKind::Label,
      .name = "lblVersion",
      .text = "Version",
+     .shows = version,
      .rect = {1080, 600, 1725, 225},
      .font = underlined,
      .tabIndex = 6},

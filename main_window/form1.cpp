@@ -100,6 +100,7 @@ void Form1::doexcuse() {
         }
     }
     ShownExcuse = excuse;
+    window_->setCopyAvailable(!ShownExcuse.empty());
     // Every draw is the user's doing; a blind user hears the excuse as one phrase, since screen
     // readers pass over changes to labels the focus is not on.
     window_->announce(excuse);
@@ -147,7 +148,7 @@ void Form1::FinishProgress() {
     control<Timer>("Timer1").setEnabled(false);
     control<Shape>("Shape1").setWidth(15.0F);
     BarStep = 15;
-    control<CommandButton>("Command1").setCaption("Need Another Excuse?");
+    control<CommandButton>("Command1").setCaption(std::string(anotherExcuseCaption));
     doexcuse();
 }
 

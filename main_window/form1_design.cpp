@@ -1,5 +1,7 @@
 #include "form1_design.h"
 
+#include "engine/excuse_engine.h"
+
 #include <array>
 
 namespace pretextor {
@@ -15,12 +17,19 @@ constexpr FontDesign excuseFont{.points = 13.5F};
 constexpr platform::Colour blue = 0x00FF0000;
 constexpr platform::Colour lightBlue = 0x00FFC0C0;
 constexpr platform::Colour lightCyan = 0x00FFFFC0;
+constexpr std::array afterSlowDraw{anotherExcuseCaption};
 
-constexpr ControlDesign excuseLabel(std::string_view name, std::string_view text, int left,
-                                    int width, int tabIndex) {
+// Each list's words, which its list box holds and its excuse label shows.
+std::span<const std::string_view> wordsOf(std::size_t list) {
+    return engine::wordLists()[list].words;
+}
+
+ControlDesign excuseLabel(std::string_view name, std::string_view text, int left, int width,
+                          int tabIndex, std::size_t list) {
     return {.kind = ControlKind::Label,
             .name = name,
             .text = text,
+            .shows = wordsOf(list),
             .rect = {left, 4200, width, 375},
             .font = excuseFont,
             .alignment = Alignment::Centre,
@@ -28,10 +37,11 @@ constexpr ControlDesign excuseLabel(std::string_view name, std::string_view text
             .offersCopy = true};
 }
 
-constexpr ControlDesign listBox(std::string_view name, int left, int width, int tabIndex,
-                                std::string_view accessibleName) {
+ControlDesign listBox(std::string_view name, int left, int width, int tabIndex,
+                      std::string_view accessibleName, std::size_t list) {
     return {.kind = ControlKind::ListBox,
             .name = name,
+            .shows = wordsOf(list),
             .rect = {left, 2040, width, 1815},
             .tabIndex = tabIndex,
             .accessibleName = accessibleName};
@@ -56,12 +66,13 @@ const std::array<ControlDesign, 21> controls = {{
     {.kind = ControlKind::CommandButton,
      .name = "Command1",
      .text = "Calculate an Excuse!",
+     .shows = afterSlowDraw,
      .rect = {1560, 1200, 4575, 495},
      .tabIndex = 9},
-    listBox("List1", 0, 1815, 3, "Qualifiers"),
-    listBox("List4", 6000, 1935, 2, "Reports"),
-    listBox("List3", 3960, 1935, 1, "Faults"),
-    listBox("List2", 1920, 1935, 0, "System parts"),
+    listBox("List1", 0, 1815, 3, "Qualifiers", 0),
+    listBox("List4", 6000, 1935, 2, "Reports", 3),
+    listBox("List3", 3960, 1935, 1, "Faults", 2),
+    listBox("List2", 1920, 1935, 0, "System parts", 1),
     {.kind = ControlKind::CheckBox,
      .name = "Check1",
      .text = "Fast Refesh",
@@ -99,10 +110,10 @@ const std::array<ControlDesign, 21> controls = {{
      .shape = {.backColour = lightBlue, .fillColour = blue, .backStyle = 1, .fillStyle = 5},
      .accessibleName = "Progress",
      .progressFrame = "Shape2"},
-    excuseLabel("ls4", "Button", 6240, 1455, 8),
-    excuseLabel("ls3", "Press", 3840, 2415, 7),
-    excuseLabel("ls2", "Button", 1920, 2055, 6),
-    excuseLabel("ls1", "Press", 0, 1935, 5),
+    excuseLabel("ls4", "Button", 6240, 1455, 8, 3),
+    excuseLabel("ls3", "Press", 3840, 2415, 7, 2),
+    excuseLabel("ls2", "Button", 1920, 2055, 6, 1),
+    excuseLabel("ls1", "Press", 0, 1935, 5, 0),
     {.kind = ControlKind::Shape,
      .name = "Shape2",
      .rect = {1320, 1200, 5055, 495},

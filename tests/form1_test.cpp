@@ -109,6 +109,7 @@ TEST_F(InstantDraw, LinkLabelOpensTheStoriesPageEachTime) {
 
 TEST_F(InstantDraw, CopyTakesTheShownExcuseByKeyOrByTheExcuseLabelsMenuOnly) {
     window->pressCopy();
+    EXPECT_FALSE(window->copyFromMenu("ls3")) << "\"Copy\" is greyed before the first draw";
     EXPECT_FALSE(window->clipboard()) << "no excuse before the first draw";
     random.script({0.5F, 8.2F / 53.0F, 0.99F, 0.6F});
     window->click("Label1");

@@ -140,7 +140,8 @@ bool FakeWindow::copyFromMenu(std::string_view name) {
     const TwipPoint middle{design.rect.left + design.rect.width / 2,
                            design.rect.top + design.rect.height / 2};
     const auto shown = [this](const ControlDesign& c) { return control(c.name).visible(); };
-    if (!shown_ || !copyHandler_ || copyMenuAt(design_, middle, shown) != &design) {
+    if (!shown_ || !copyHandler_ || !copyAvailable_ ||
+        copyMenuAt(design_, middle, shown) != &design) {
         return false;
     }
     copyHandler_();

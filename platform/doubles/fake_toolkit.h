@@ -27,6 +27,7 @@ public:
     void setCaption(const std::string& caption) override { caption_ = caption; }
     void announce(const std::string& text) override { announcements_.push_back(text); }
     void onCopy(Handler handler) override { copyHandler_ = std::move(handler); }
+    void setCopyAvailable(bool available) override { copyAvailable_ = available; }
     void copyToClipboard(const std::string& text) override { clipboard_ = text; }
 
     // The user's side. A click on a hidden control or a closed window reaches nothing.
@@ -35,7 +36,8 @@ public:
     void pressEscape();
     void pressTab();
     void pressCopy();
-    // A right-click on the control, then "Copy" if its menu offers it; false when no menu opens.
+    // A right-click on the control, then "Copy" if its menu offers it; false when no menu opens
+    // or its "Copy" is greyed.
     bool copyFromMenu(std::string_view name);
     void closeBox();
     // A modal box opens over the window, or goes: its controls take no input meanwhile.
@@ -62,6 +64,7 @@ private:
     ControlTable controls_;
     Handler unloadHandler_;
     Handler copyHandler_;
+    bool copyAvailable_ = false;
     std::optional<std::string> clipboard_;
     std::string caption_;
     std::string focused_;

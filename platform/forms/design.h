@@ -69,6 +69,8 @@ struct ControlDesign {
     ControlKind kind = ControlKind::Label;
     std::string_view name;
     std::string_view text;
+    // The other texts its window writes into it: each must fit as its start text does.
+    std::span<const std::string_view> shows;
     TwipRect rect;
     std::optional<FontDesign> font; // nullopt: the window's font
     std::optional<Colour> foreColour;

@@ -31,6 +31,8 @@ public:
     // The window's copy command: Ctrl+C and Ctrl+Insert anywhere in it, and "Copy" on the menu of
     // a control that offers it. A window without one keeps those keys for its controls.
     virtual void onCopy(Handler handler) = 0;
+    // Whether there is anything to copy: the menu's "Copy" is greyed while there is not.
+    virtual void setCopyAvailable(bool available) = 0;
     // Puts the text on the system's clipboard as plain text. A clipboard that another program
     // keeps busy is given up on quietly: copying is never worth an error.
     virtual void copyToClipboard(const std::string& text) = 0;

@@ -44,6 +44,11 @@ int messageLoop(win32::Win32Toolkit& toolkit) {
             ::TranslateMessage(&message);
             ::DispatchMessageW(&message);
         }
+        // A loop nested in that message (a menu's, a list box's drag detection) may have taken
+        // the quit message that the last window's unload posted.
+        if (!toolkit.anyLoaded()) {
+            return 0;
+        }
     }
 }
 

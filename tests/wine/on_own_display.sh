@@ -7,7 +7,7 @@
 # there. PRETEXTOR_WINE_FONTS=1 copies a template with Wine's own fonts (MS Sans Serif, Tahoma...:
 # Debian's fonts-wine, which a fresh machine lacks). PRETEXTOR_FACES=none leaves out the stand-ins
 # for the design's optional faces "MS Mincho" and "Old English Text MT", as on the many Windows
-# machines without them. WINE_REGISTRY=FILE: more keys, as in a REGEDIT4 file without its first
+# machines without them. PRETEXTOR_WINDOWS_FONTS=1 gives the faces of Windows 10 and 11. WINE_REGISTRY=FILE: more keys, as in a REGEDIT4 file without its first
 # line, imported before the command starts.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -34,6 +34,13 @@ faces='"MS Mincho"="IPAMincho"
 "Old English Text MT"="Blankenburg_UNZ1A"'
 [[ ${PRETEXTOR_FACES:-design} == none ]] && faces='"MS Mincho"=-
 "Old English Text MT"=-'
+# PRETEXTOR_WINDOWS_FONTS=1: the faces every Windows 10 and 11 has, as free faces as wide or wider.
+[[ ${PRETEXTOR_WINDOWS_FONTS:-0} == 1 ]] && faces+='
+"Microsoft Sans Serif"="Liberation Sans"
+"Arial"="Liberation Sans"
+"Tahoma"="DejaVu Sans"
+"Segoe UI"="DejaVu Sans"
+"Times New Roman"="Liberation Serif"'
 cat - "${WINE_REGISTRY:-/dev/null}" >"$scratch/setup.reg" <<REG
 REGEDIT4
 

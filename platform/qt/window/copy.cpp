@@ -25,7 +25,6 @@ void QtWindow::onCopy(Handler handler) {
     }
     action->setShortcuts(keys);
     action->setShortcutContext(Qt::WindowShortcut);
-    action->setShortcutVisibleInContextMenu(true);
     form_->addAction(action);
     QObject::connect(action, &QAction::triggered, connections_.get(), [this] {
         invokeGuarded([this] {
@@ -46,6 +45,10 @@ void QtWindow::onCopy(Handler handler) {
         QObject::connect(shortcut, &QShortcut::activated, connections_.get(),
                          [this] { showCopyMenu(std::nullopt); });
     }
+}
+
+void QtWindow::setCopyAvailable(bool available) {
+    copyAvailable_ = available;
 }
 
 void QtWindow::copyToClipboard(const std::string& text) {
@@ -77,7 +80,12 @@ void QtWindow::showCopyMenu(std::optional<QPoint> at) {
     }
     auto* menu = new QMenu(form_);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(copyAction_);
+    // An item of the menu's own, so that greying it leaves the keys to the window: a disabled
+    // shortcut would hand Ctrl+C to a word list, which copies its one word.
+    QAction* item = menu->addAction(copyAction_->text() + u'\t' +
+                                    copyAction_->shortcut().toString(QKeySequence::NativeText));
+    item->setEnabled(copyAvailable_);
+    QObject::connect(item, &QAction::triggered, copyAction_, &QAction::trigger);
     copyMenu_ = menu;
     // Not exec(): no nested event loop, so the slow draw's ticks and every other event go on
     // as they would without the menu.

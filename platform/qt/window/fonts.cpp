@@ -1,12 +1,73 @@
 #include "platform/qt/window/fonts.h"
 
 #include "platform/forms/font_stand_ins.h"
+#include "platform/forms/text_fit.h"
 #include "platform/qt/support/convert.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
 #include <QFont>
+#include <QFontMetricsF>
+#include <QListWidget>
+#include <QPushButton>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
 
 namespace platform::qt {
+
+namespace {
+
+class MetricsMeasure final : public TextMeasure {
+public:
+    explicit MetricsMeasure(const QFont& font) : metrics_(font) {}
+
+    [[nodiscard]] int width(std::string_view text) const override {
+        return static_cast<int>(std::ceil(metrics_.horizontalAdvance(toQString(text))));
+    }
+    [[nodiscard]] int lineHeight() const override {
+        return static_cast<int>(std::ceil(metrics_.height()));
+    }
+    [[nodiscard]] int leading() const override {
+        // Above the tallest letters the designs' plain texts have.
+        const qreal above = metrics_.ascent() + metrics_.tightBoundingRect("bdfhklABC").top();
+        return std::max(0, static_cast<int>(above));
+    }
+
+private:
+    QFontMetricsF metrics_;
+};
+
+// Where the widget draws its text, in the window: beside a button's bevel or a tick box, and
+// inside a list's frame, scroll bar and item margins.
+TextRoom roomOf(const WindowDesign& window, const ControlDesign& control, QWidget& widget,
+                double dotsPerInch) {
+    TextRoom room = roomFor(window, control, dotsPerInch);
+    QRect area = widget.contentsRect();
+    QStyleOptionButton option;
+    option.initFrom(&widget);
+    if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
+        option.text = button->text();
+        const bool box = qobject_cast<QCheckBox*>(&widget) != nullptr;
+        area = widget.style()->subElementRect(
+            box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option, &widget);
+    } else if (qobject_cast<QListWidget*>(&widget) != nullptr) {
+        const int margin = widget.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+        const int scrollBar = widget.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        area.adjust(margin, 0, -margin - scrollBar, 0);
+    }
+    area.translate(widget.pos());
+    room.area = {area.left(), area.top(), area.right() + 1, area.bottom() + 1};
+    // Qt draws at fractions of a pixel: any overlap is lost ink.
+    room.edge = 0;
+    return room;
+}
+
+} // namespace
 
 void installFontSubstitutes() {
     for (const DesignFace& design : designFaces()) {
@@ -30,6 +91,43 @@ int substituteStretch(const FontDesign& font) {
         }
     }
     return QFont::Unstretched;
+}
+
+void setFittingFonts(const WindowDesign& window,
+                     const std::vector<std::pair<const ControlDesign*, QWidget*>>& placed,
+                     double dotsPerInch) {
+    std::vector<FontDesign> designs;
+    for (const auto& [control, widget] : placed) {
+        const FontDesign font = control->font.value_or(window.font);
+        if (std::ranges::find(designs, font) == designs.end()) {
+            designs.push_back(font);
+        }
+    }
+    for (const FontDesign& design : designs) {
+        std::vector<FitCase> cases;
+        std::vector<QWidget*> users;
+        for (const auto& [control, widget] : placed) {
+            if (control->font.value_or(window.font) == design) {
+                users.push_back(widget);
+                if (const auto texts = textsToFit(*control); !texts.empty()) {
+                    cases.push_back({roomOf(window, *control, *widget, dotsPerInch), texts});
+                }
+            }
+        }
+        QFont font = toQFont(design);
+        const int from = font.stretch() == QFont::Unstretched ? 100 : font.stretch();
+        const int stretch = fittingStretch(from, cases, [&font](int percent) {
+            QFont narrower = font;
+            narrower.setStretch(percent);
+            return std::make_unique<MetricsMeasure>(narrower);
+        });
+        if (stretch != from) {
+            font.setStretch(stretch);
+        }
+        for (QWidget* user : users) {
+            user->setFont(font);
+        }
+    }
 }
 
 } // namespace platform::qt

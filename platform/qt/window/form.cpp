@@ -5,6 +5,7 @@
 #include "platform/qt/support/fatal.h"
 #include "platform/qt/window/control_builders.h"
 #include "platform/qt/window/controls.h"
+#include "platform/qt/window/fonts.h"
 #include "platform/qt/window/system_colours.h"
 #include "platform/qt/window/widgets.h"
 
@@ -121,6 +122,7 @@ void QtWindow::build() {
     const BuildContext context{
         form, design_, mapper, *connections_,
         [this](Picture picture) -> const QIcon& { return toolkit_.picture(picture); }};
+    std::vector<std::pair<const ControlDesign*, QWidget*>> placed;
     for (const ControlDesign* design : stackingBackToFront(design_)) {
         const ControlDesign& control = *design;
         Built built = buildControl(control, context);
@@ -134,7 +136,7 @@ void QtWindow::build() {
         }
         widget->setObjectName(toQString(control.name));
         widget->setGeometry(mapper.rect(control.rect));
-        widget->setFont(toQFont(control.font.value_or(design_.font)));
+        placed.emplace_back(&control, widget);
         widget->setFocusPolicy(takesFocus(control.kind) ? Qt::StrongFocus : Qt::NoFocus);
         if (!control.accessibleName.empty()) {
             widget->setAccessibleName(toQString(control.accessibleName));
@@ -143,6 +145,7 @@ void QtWindow::build() {
         // Created back to front: each new control goes on top of those before it.
         widget->raise();
     }
+    setFittingFonts(design_, placed, dotsPerInch_);
     for (const auto& control : design_.controls) {
         if (control.kind == ControlKind::Timer) {
             controls_.add(control.name,

@@ -36,6 +36,7 @@ public:
     void setCaption(const std::string& caption) override;
     void announce(const std::string& text) override;
     void onCopy(Handler handler) override;
+    void setCopyAvailable(bool available) override;
     void copyToClipboard(const std::string& text) override;
 
     // For tests and tools that look at the real widgets.
@@ -67,6 +68,7 @@ private:
     Handler copyHandler_;
     QPointer<QAction> copyAction_;
     QPointer<QMenu> copyMenu_;
+    bool copyAvailable_ = false;
     double dotsPerInch_ = 96.0;
     bool loaded_ = true;
 };

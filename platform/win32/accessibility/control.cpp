@@ -34,7 +34,7 @@ HRESULT ControlAccessible::get_accState(VARIANT child, VARIANT* state) {
     if (::IsWindowVisible(window()) == FALSE) {
         flags |= STATE_SYSTEM_INVISIBLE;
     }
-    if (::IsWindowEnabled(window()) == FALSE) {
+    if (::IsWindowEnabled(window()) == FALSE || !windowTakesInput()) {
         flags |= STATE_SYSTEM_UNAVAILABLE;
     } else if (takesFocus(design_.kind)) {
         flags |= STATE_SYSTEM_FOCUSABLE;
@@ -72,7 +72,15 @@ HRESULT ControlAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut
 }
 
 HRESULT ControlAccessible::get_accDefaultAction(VARIANT child, BSTR* action) {
+    if (action == nullptr) {
+        return E_POINTER;
+    }
     return answering([&] {
+        // What the program refuses is not offered on its behalf by the standard object either.
+        if (refusesInput()) {
+            *action = nullptr;
+            return S_FALSE;
+        }
         const wchar_t* word = isSelf(child) ? defaultAction() : nullptr;
         return word != nullptr ? giveText(word, action)
                                : AccessibleObject::get_accDefaultAction(child, action);
@@ -81,6 +89,9 @@ HRESULT ControlAccessible::get_accDefaultAction(VARIANT child, BSTR* action) {
 
 HRESULT ControlAccessible::accDoDefaultAction(VARIANT child) {
     return answering([&] {
+        if (refusesInput()) {
+            return DISP_E_MEMBERNOTFOUND;
+        }
         if (!isSelf(child) || defaultAction() == nullptr) {
             return AccessibleObject::accDoDefaultAction(child);
         }
@@ -94,15 +105,26 @@ HRESULT ControlAccessible::accDoDefaultAction(VARIANT child) {
     });
 }
 
+HRESULT ControlAccessible::accSelect(LONG flags, VARIANT child) {
+    return answering([&] {
+        return refusesInput() ? DISP_E_MEMBERNOTFOUND : AccessibleObject::accSelect(flags, child);
+    });
+}
+
+bool ControlAccessible::windowTakesInput() const {
+    // A modal box disables the windows it is over, not their controls.
+    return ::IsWindowEnabled(::GetAncestor(window(), GA_ROOT)) != FALSE;
+}
+
+bool ControlAccessible::refusesInput() const {
+    return !windowTakesInput() || !canBeClicked(form().get<Control>(design_.name));
+}
+
 Win32Window& ControlAccessible::form() const {
     return liveWindow(window());
 }
 
 const wchar_t* ControlAccessible::defaultAction() const {
-    // Only a control the user could click offers its action.
-    if (!canBeClicked(form().get<Control>(design_.name))) {
-        return nullptr;
-    }
     switch (design_.kind) {
     case ControlKind::CommandButton:
         return L"Press";

@@ -20,10 +20,15 @@ public:
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override;
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override;
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override;
+    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override;
 
 protected:
     [[nodiscard]] const ControlDesign& design() const { return design_; }
     [[nodiscard]] Win32Window& form() const;
+    // Whether the control's window takes input now: not while a modal box is over it.
+    [[nodiscard]] bool windowTakesInput() const;
+    // While the user could not click the control, no one may act on it in the user's name.
+    [[nodiscard]] bool refusesInput() const;
 
 private:
     [[nodiscard]] const wchar_t* defaultAction() const;

@@ -61,7 +61,8 @@ HRESULT ListAccessible::get_accState(VARIANT child, VARIANT* state) {
         if (!index) {
             return ControlAccessible::get_accState(child, state);
         }
-        LONG flags = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
+        LONG flags = windowTakesInput() ? STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE
+                                        : STATE_SYSTEM_UNAVAILABLE;
         if (::SendMessageW(window(), LB_GETCURSEL, 0, 0) == *index) {
             flags |= STATE_SYSTEM_SELECTED | (::GetFocus() == window() ? STATE_SYSTEM_FOCUSED : 0);
         }

@@ -8,6 +8,7 @@ namespace {
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 using AdjustForDpiFunction = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+using MetricsForDpiFunction = int(WINAPI*)(int, UINT);
 
 // Windows before 10 (1607) lack these, so they are looked up rather than imported.
 struct User32 {
@@ -16,6 +17,8 @@ struct User32 {
         library.optionalEntry<GetDpiForWindowFunction>("GetDpiForWindow");
     AdjustForDpiFunction forDpi =
         library.optionalEntry<AdjustForDpiFunction>("AdjustWindowRectExForDpi");
+    MetricsForDpiFunction metricsForDpi =
+        library.optionalEntry<MetricsForDpiFunction>("GetSystemMetricsForDpi");
 };
 
 } // namespace
@@ -44,6 +47,12 @@ RECT windowRectFor(RECT client, DWORD style, DWORD exStyle, unsigned dpi) {
         ::AdjustWindowRectEx(&rect, style, FALSE, exStyle);
     }
     return rect;
+}
+
+int systemMetric(int index, unsigned dpi) {
+    const auto metricsForDpi = loadedOnce<User32>().metricsForDpi;
+    // Without it the system has one DPI for every monitor.
+    return metricsForDpi != nullptr ? metricsForDpi(index, dpi) : ::GetSystemMetrics(index);
 }
 
 } // namespace platform::win32

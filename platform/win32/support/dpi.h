@@ -10,4 +10,7 @@ namespace platform::win32 {
 // The window rectangle around a client rectangle, for the frame at that DPI.
 [[nodiscard]] RECT windowRectFor(RECT client, DWORD style, DWORD exStyle, unsigned dpi);
 
+// A system metric (an icon's side, say) as the system gives it at that DPI.
+[[nodiscard]] int systemMetric(int index, unsigned dpi);
+
 } // namespace platform::win32

@@ -30,37 +30,46 @@ void Win32Window::copyToClipboard(const std::string& text) {
     putOnClipboard(handle(), widen(text));
 }
 
+void Win32Window::setCopyAvailable(bool available) {
+    copyAvailable_ = available;
+}
+
 bool Win32Window::routeCopyKey(const MSG& message) {
-    if (!copyHandler_) {
+    const WPARAM key = message.wParam;
+    // Only a key that could be a copy key asks for the state of the others: every call is a
+    // round trip to the window server under Wine, and most messages are none of these.
+    const bool candidate =
+        (message.message == WM_KEYDOWN && (key == 'C' || key == VK_INSERT || key == VK_APPS)) ||
+        (message.message == WM_SYSKEYDOWN && key == VK_F10) ||
+        (message.message == WM_KEYUP && key == VK_APPS);
+    if (!copyHandler_ || !candidate) {
         return false;
+    }
+    if (message.message == WM_KEYUP) {
+        // Its release would open the system's idea of a context menu as well.
+        return true;
     }
     const bool control = held(VK_CONTROL);
-    const bool shift = held(VK_SHIFT);
     const bool alt = held(VK_MENU);
-    const WPARAM key = message.wParam;
-    switch (message.message) {
-    case WM_KEYDOWN:
-        if (control && !shift && !alt && (key == 'C' || key == VK_INSERT)) {
-            invokeGuarded(copyHandler_);
-            return true;
-        }
-        if (key == VK_APPS && !control && !alt) {
+    if (message.message == WM_SYSKEYDOWN) {
+        if (!control && held(VK_SHIFT)) {
             showCopyMenu(std::nullopt);
             return true;
         }
-        return false;
-    case WM_KEYUP:
-        // Its release would open the system's idea of a context menu as well.
-        return key == VK_APPS;
-    case WM_SYSKEYDOWN:
-        if (key == VK_F10 && shift && !control) {
-            showCopyMenu(std::nullopt);
-            return true;
-        }
-        return false;
-    default:
         return false;
     }
+    if (key == VK_APPS) {
+        if (!control && !alt) {
+            showCopyMenu(std::nullopt);
+            return true;
+        }
+        return false;
+    }
+    if (control && !alt && !held(VK_SHIFT)) {
+        invokeGuarded(copyHandler_);
+        return true;
+    }
+    return false;
 }
 
 bool Win32Window::showCopyMenu(std::optional<POINT> at) {
@@ -87,7 +96,8 @@ bool Win32Window::showCopyMenu(std::optional<POINT> at) {
     }
     const Menu menu(::CreatePopupMenu());
     const std::wstring item = widen(copyCaption) + L"\tCtrl+C";
-    if (!menu || ::AppendMenuW(menu.get(), MF_STRING, copyItem, item.c_str()) == FALSE) {
+    const UINT state = copyAvailable_ ? MF_ENABLED : MF_GRAYED;
+    if (!menu || ::AppendMenuW(menu.get(), MF_STRING | state, copyItem, item.c_str()) == FALSE) {
         return true;
     }
     // The menu's own loop runs until it closes; timers still tick in it.

@@ -129,14 +129,19 @@ Font stretched(HDC dc, LOGFONTW logFont, LONG averageWidth, LONG naturalWidth, i
     return create(logFont);
 }
 
+DesignFont madeFrom(HDC dc, Font font, const LOGFONTW& logFont) {
+    const LONG averageWidth = inspect(dc, font.get()).averageWidth;
+    return {std::move(font), logFont, averageWidth};
+}
+
 } // namespace
 
-Font createFont(const FontDesign& design, unsigned dpi) {
+DesignFont createFont(const FontDesign& design, unsigned dpi) {
     const MeasuringContext dc;
     const auto choices = faceChoices(design);
     for (std::size_t index = 0; index < choices.size(); ++index) {
         const FaceChoice& choice = choices[index];
-        const LOGFONTW logFont = logFontFor(design, dpi, choice.face);
+        LOGFONTW logFont = logFontFor(design, dpi, choice.face);
         Font font = create(logFont);
         const Made made = inspect(dc.get(), font.get());
         // A face the machine lacks comes back as another; a bitmap face keeps its few sizes.
@@ -146,13 +151,44 @@ Font createFont(const FontDesign& design, unsigned dpi) {
             continue;
         }
         if (choice.widthPercent == 100) {
-            return font;
+            return {std::move(font), logFont, made.averageWidth};
         }
-        return stretched(dc.get(), logFont, made.averageWidth, made.sampleWidth,
-                         choice.widthPercent);
+        Font narrow =
+            stretched(dc.get(), logFont, made.averageWidth, made.sampleWidth, choice.widthPercent);
+        logFont.lfWidth = inspect(dc.get(), narrow.get()).averageWidth;
+        return madeFrom(dc.get(), std::move(narrow), logFont);
     }
     // None of them: the system's own substitute for the design's name.
-    return create(logFontFor(design, dpi, widen(design.family)));
+    const LOGFONTW logFont = logFontFor(design, dpi, widen(design.family));
+    return madeFrom(dc.get(), create(logFont), logFont);
+}
+
+Font narrowed(const DesignFont& font, int percent) {
+    LOGFONTW logFont = font.logFont;
+    logFont.lfWidth = std::max(LONG{1}, font.averageWidth * percent / 100);
+    return create(logFont);
+}
+
+FontMeasure::FontMeasure(HFONT font) : dc_(::CreateCompatibleDC(nullptr)) {
+    check(dc_ != nullptr, "CreateCompatibleDC");
+    previous_ = ::SelectObject(dc_, font);
+    ::GetTextMetricsW(dc_, &metrics_);
+}
+
+FontMeasure::FontMeasure(Font font) : FontMeasure(font.get()) {
+    owned_ = std::move(font);
+}
+
+FontMeasure::~FontMeasure() {
+    ::SelectObject(dc_, previous_);
+    ::DeleteDC(dc_);
+}
+
+int FontMeasure::width(std::string_view text) const {
+    const std::wstring wide = widen(text);
+    SIZE extent{};
+    ::GetTextExtentPoint32W(dc_, wide.data(), static_cast<int>(wide.size()), &extent);
+    return extent.cx;
 }
 
 } // namespace platform::win32

@@ -1,11 +1,43 @@
 #pragma once
 
 #include "platform/forms/design.h"
+#include "platform/forms/text_fit.h"
 #include "platform/win32/support/handles.h"
 
 namespace platform::win32 {
 
+// A font made for a design, and how it was asked for, to draw it narrower from.
+struct DesignFont {
+    Font font;
+    LOGFONTW logFont{};
+    LONG averageWidth = 0;
+};
+
 // The design's font at this DPI, in the first scalable face of its choices that the machine has.
-[[nodiscard]] Font createFont(const FontDesign& design, unsigned dpi);
+[[nodiscard]] DesignFont createFont(const FontDesign& design, unsigned dpi);
+
+// The same font at a share, in percent, of its width.
+[[nodiscard]] Font narrowed(const DesignFont& font, int percent);
+
+// How text comes out in a font, on the screen's pixels.
+class FontMeasure final : public TextMeasure {
+public:
+    explicit FontMeasure(HFONT font);
+    // Measures a font it holds until it goes.
+    explicit FontMeasure(Font font);
+    FontMeasure(const FontMeasure&) = delete;
+    FontMeasure& operator=(const FontMeasure&) = delete;
+    ~FontMeasure() override;
+
+    [[nodiscard]] int width(std::string_view text) const override;
+    [[nodiscard]] int lineHeight() const override { return metrics_.tmHeight; }
+    [[nodiscard]] int leading() const override { return metrics_.tmInternalLeading; }
+
+private:
+    Font owned_;
+    HDC dc_;
+    HGDIOBJ previous_;
+    TEXTMETRICW metrics_{};
+};
 
 } // namespace platform::win32

@@ -221,6 +221,12 @@ LRESULT Win32Window::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             return *answer;
         }
         break;
+    case WM_GETDPISCALEDSIZE: {
+        // Asked before a move to a monitor of another scale: the size the layout will take.
+        const RECT frame = frameAt(static_cast<unsigned>(wParam));
+        *reinterpret_cast<SIZE*>(lParam) = {frame.right - frame.left, frame.bottom - frame.top};
+        return TRUE;
+    }
     case WM_DPICHANGED:
         layout(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;
@@ -263,6 +269,10 @@ void Win32Window::unload() {
         return;
     }
     loaded_ = false;
+    if (copyMenuOpen_) {
+        // The menu's own loop would keep it on screen over a window that is gone.
+        ::EndMenu();
+    }
     if (unloadHandler_) {
         unloadHandler_();
     }

@@ -41,6 +41,7 @@ public:
     void setCaption(const std::string& caption) override;
     void announce(const std::string& text) override;
     void onCopy(Handler handler) override;
+    void setCopyAvailable(bool available) override;
     void copyToClipboard(const std::string& text) override;
     // What the last announcement left for screen readers that know no UI Automation notification.
     [[nodiscard]] const SpokenDescription& spokenDescription() const { return spoken_; }
@@ -80,6 +81,12 @@ private:
     void addChild(const ControlDesign& control, const ChildKind& kind, int id, unsigned dpi);
     void addPainted(const ControlDesign& control);
     void layout(unsigned dpi, const RECT* suggested);
+    // Each design font at that DPI, drawn narrower where its texts would not fit their controls.
+    void setFonts(unsigned dpi);
+    // The window's frame, on the screen, for its client area at that DPI.
+    [[nodiscard]] RECT frameAt(unsigned dpi) const;
+    // The title bar's and task bar's icons, drawn for that DPI.
+    void reloadIcons(unsigned dpi);
     void paint();
     // The colours of a label, and the pointer over a control that asks for its own.
     LRESULT colourStatic(HDC dc, HWND child) const;
@@ -101,6 +108,9 @@ private:
     WindowHandle window_;
     unsigned dpi_ = 96;
     std::vector<Font> fonts_;
+    // Set only once the DPI has changed; until then the window class's icons serve.
+    Icon bigIcon_;
+    Icon smallIcon_;
     ControlTable controls_;
     std::vector<Child> children_;
     std::map<int, Notified*> notified_;
@@ -113,6 +123,7 @@ private:
     SpokenDescription spoken_;
     Handler unloadHandler_;
     Handler copyHandler_;
+    bool copyAvailable_ = false;
     bool copyMenuOpen_ = false;
     bool loaded_ = true;
     bool shown_ = false;
@@ -126,6 +137,8 @@ public:
     // Gives the key to the window it was typed in: Enter, Esc and Tab by the design, the rest
     // through the dialog manager. True when the message was used.
     bool preTranslate(MSG& message);
+    // Whether any window of the program is still loaded.
+    [[nodiscard]] bool anyLoaded() const { return loaded_ > 0; }
 
 private:
     friend class Win32Window;

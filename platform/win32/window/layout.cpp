@@ -3,12 +3,14 @@
 
 #include "fonts.h"
 #include "pixels.h"
+#include "platform/forms/text_fit.h"
 #include "platform/forms/twips.h"
 #include "platform/win32/support/dpi.h"
 #include "program_icons.h"
 
 #include <algorithm>
-#include <iterator>
+#include <memory>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -24,19 +26,72 @@ bool isAt(HWND child, const RECT& area) {
     return ::EqualRect(&place, &area) != FALSE;
 }
 
+// Where the control draws its text: a button's bevel and focus frame, a check box's tick box and
+// the gap after it, and the margin before a list's items take their share of the room.
+TextRoom roomOf(const WindowDesign& design, const ControlDesign& control, HWND window,
+                unsigned dpi) {
+    TextRoom room = roomFor(design, control, dpi);
+    const auto scaled = [dpi](int pixels) { return ::MulDiv(pixels, static_cast<int>(dpi), 96); };
+    switch (control.kind) {
+    case ControlKind::CommandButton:
+        room.area.right -= scaled(2 * 4);
+        break;
+    case ControlKind::CheckBox:
+        room.area.right -= scaled(13 + 4);
+        break;
+    case ControlKind::ListBox: {
+        RECT client{};
+        ::GetClientRect(window, &client);
+        room.area.right = room.area.left + client.right - 2;
+        break;
+    }
+    default:
+        break;
+    }
+    return room;
+}
+
 } // namespace
+
+void Win32Window::setFonts(unsigned dpi) {
+    std::vector<FontDesign> designs;
+    for (const Child& child : children_) {
+        const FontDesign font = child.design->font.value_or(design_.font);
+        if (std::ranges::find(designs, font) == designs.end()) {
+            designs.push_back(font);
+        }
+    }
+    std::vector<Font> fonts;
+    for (const FontDesign& design : designs) {
+        std::vector<FitCase> cases;
+        std::vector<HWND> users;
+        for (const Child& child : children_) {
+            if (child.design->font.value_or(design_.font) == design) {
+                users.push_back(child.window);
+                if (const auto texts = textsToFit(*child.design); !texts.empty()) {
+                    cases.push_back({roomOf(design_, *child.design, child.window, dpi), texts});
+                }
+            }
+        }
+        DesignFont made = createFont(design, dpi);
+        // Narrower only where the face the system gave runs wider than its controls.
+        const int stretch = fittingStretch(100, cases, [&made](int percent) {
+            return percent == 100 ? std::make_unique<FontMeasure>(made.font.get())
+                                  : std::make_unique<FontMeasure>(narrowed(made, percent));
+        });
+        Font font = stretch == 100 ? std::move(made.font) : narrowed(made, stretch);
+        for (const HWND user : users) {
+            ::SendMessageW(user, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+        }
+        fonts.push_back(std::move(font));
+    }
+    // The old fonts go only once no control draws with them.
+    fonts_ = std::move(fonts);
+}
 
 void Win32Window::layout(unsigned dpi, const RECT* suggested) {
     dpi_ = dpi;
-    std::vector<std::pair<FontDesign, Font>> fonts;
     for (const Child& child : children_) {
-        const FontDesign font = child.design->font.value_or(design_.font);
-        auto it = std::ranges::find(fonts, font, &std::pair<FontDesign, Font>::first);
-        if (it == fonts.end()) {
-            fonts.emplace_back(font, createFont(font, dpi));
-            it = std::prev(fonts.end());
-        }
-        ::SendMessageW(child.window, WM_SETFONT, reinterpret_cast<WPARAM>(it->second.get()), FALSE);
         const RECT area = toPixels(child.design->rect, dpi);
         if (!isAt(child.window, area)) {
             ::SetWindowPos(child.window, nullptr, area.left, area.top, area.right - area.left,
@@ -49,29 +104,45 @@ void Win32Window::layout(unsigned dpi, const RECT* suggested) {
                     loadIcon(toolkit_.instance_, child.design->picture, twipsToPixels(480, dpi)));
         }
     }
-    fonts_.clear();
-    for (auto& [design, font] : fonts) {
-        fonts_.push_back(std::move(font));
-    }
+    setFonts(dpi);
 
-    RECT client{0, 0, twipsToPixels(design_.clientWidth, dpi),
-                twipsToPixels(design_.clientHeight, dpi)};
+    RECT frame = frameAt(dpi);
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-    if (design_.position) {
-        const POINT origin = toPixels(*design_.position, dpi);
-        ::OffsetRect(&client, origin.x, origin.y);
-    } else if (suggested == nullptr) {
-        flags |= SWP_NOMOVE;
-    }
-    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(handle(), GWL_STYLE));
-    const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(handle(), GWL_EXSTYLE));
-    RECT frame = windowRectFor(client, style, exStyle, dpi);
     if (suggested != nullptr) {
-        ::OffsetRect(&frame, suggested->left - frame.left, suggested->top - frame.top);
+        // The system's rectangle keeps the window under the cursor of a drag to another monitor.
+        frame = *suggested;
+        reloadIcons(dpi);
+    } else if (!design_.position) {
+        flags |= SWP_NOMOVE;
     }
     ::SetWindowPos(handle(), nullptr, frame.left, frame.top, frame.right - frame.left,
                    frame.bottom - frame.top, flags);
     ::InvalidateRect(handle(), nullptr, TRUE);
+}
+
+RECT Win32Window::frameAt(unsigned dpi) const {
+    RECT client{0, 0, twipsToPixels(design_.clientWidth, dpi),
+                twipsToPixels(design_.clientHeight, dpi)};
+    if (design_.position) {
+        const POINT origin = toPixels(*design_.position, dpi);
+        ::OffsetRect(&client, origin.x, origin.y);
+    }
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(handle(), GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(handle(), GWL_EXSTYLE));
+    return windowRectFor(client, style, exStyle, dpi);
+}
+
+void Win32Window::reloadIcons(unsigned dpi) {
+    // The window class's icons are drawn for the system's DPI; each is replaced before the one
+    // it replaces is let go.
+    for (auto [which, metric, icon] : {std::tuple{WPARAM{ICON_BIG}, SM_CXICON, &bigIcon_},
+                                       std::tuple{WPARAM{ICON_SMALL}, SM_CXSMICON, &smallIcon_}}) {
+        Icon sharp = loadIcon(toolkit_.instance_, design_.icon, systemMetric(metric, dpi));
+        if (sharp) {
+            ::SendMessageW(handle(), WM_SETICON, which, reinterpret_cast<LPARAM>(sharp.get()));
+            *icon = std::move(sharp);
+        }
+    }
 }
 
 } // namespace platform::win32
