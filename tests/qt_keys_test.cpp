@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -86,6 +87,24 @@ TEST_F(QtKeys, KeypadEnterActsAsEnterInBothWindows) {
     focus(about, "picIcon");
     press(Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_FALSE(about->isVisible());
+}
+
+TEST_F(QtKeys, TheCopyMenuGreysCopyUntilAnExcuseIsShown) {
+    const auto copyEnabled = [&] {
+        focus(main, "List2");
+        press(Qt::Key_F10, Qt::ShiftModifier);
+        auto* menu = main->findChild<QMenu*>();
+        EXPECT_TRUE(menu != nullptr && menu->isVisible() && !menu->actions().empty());
+        const bool enabled = menu != nullptr && menu->actions().front()->isEnabled();
+        if (menu != nullptr) {
+            menu->close();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return main->findChild<QMenu*>() == nullptr; }));
+        }
+        return enabled;
+    };
+    EXPECT_FALSE(copyEnabled()) << "nothing to copy before the first draw";
+    click(main, "Label1");
+    EXPECT_TRUE(copyEnabled());
 }
 
 TEST_F(QtKeys, ADoubleClickOnALabelClicksOnce) {

@@ -550,6 +550,30 @@ HWND aboutShowsItsLinks(const std::vector<Node>& tree, const platform::WindowDes
     return about;
 }
 
+// With the message box up, what the user could not click no one may act on: no default action
+// offered or taken, the standard object never asked. Once it goes, the actions work again.
+void checkRefusedUnderTheBox(HWND main, HWND about, const Node& fast, const Node& calculate) {
+    std::string caption(designOf(pretextor::frmAboutDesign(), "cmdSysInfo").text);
+    std::erase(caption, '&');
+    const Node sysInfo = find(children(about), caption, ROLE_SYSTEM_PUSHBUTTON);
+    expect(SUCCEEDED(sysInfo.doDefaultAction()), "\"System Info...\" is pressed");
+    HWND box = nullptr;
+    expect(waitFor([&] { return (box = ::FindWindowW(L"#32770", L"VORN: Pretextor")) != nullptr; }),
+           "with no tool registered, the message box opens");
+    waitFor([&] { return ::IsWindowEnabled(main) == FALSE; });
+    for (const Node* node : {&fast, &calculate, &sysInfo}) {
+        expect(node->defaultAction().empty(), node->name() + " offers no default action");
+        expect(node->doDefaultAction() == DISP_E_MEMBERNOTFOUND,
+               node->name() + "'s default action is refused");
+        expect((node->state() & STATE_SYSTEM_UNAVAILABLE) != 0, node->name() + " is unavailable");
+    }
+    expect(!waitFor([&] { return (fast.state() & STATE_SYSTEM_CHECKED) != 0; }, 500ms),
+           "and \"Fast Refesh\" stays unchecked");
+    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    expect(waitFor([&] { return ::IsWindowEnabled(main) != FALSE; }, 2s), "the box goes");
+    expect(fast.defaultAction() == "Check", "and \"Fast Refesh\" offers its action again");
+}
+
 void run(const std::wstring& exe, const std::wstring& stub) {
     const RecordingShell shell(stub);
     const HWINEVENTHOOK hook = ::SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_VALUECHANGE,
@@ -574,7 +598,9 @@ void run(const std::wstring& exe, const std::wstring& stub) {
     checkExcuseIsSpoken(main, byUiAutomation, "a slow draw");
     checkLinks(tree, form1, {{"Label2", std::string(pretextor::Module1::StoriesPageUrl)}}, shell);
 
-    ::PostMessageW(aboutShowsItsLinks(tree, form1, shell), WM_CLOSE, 0, 0);
+    const HWND about = aboutShowsItsLinks(tree, form1, shell);
+    checkRefusedUnderTheBox(main, about, fast, calculate);
+    ::PostMessageW(about, WM_CLOSE, 0, 0);
     ::PostMessageW(main, WM_CLOSE, 0, 0);
     expect(program.endsCleanly(), "the program ends, with status 0");
     ::UnhookWinEvent(hook);

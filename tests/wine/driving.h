@@ -173,9 +173,9 @@ struct Program {
         ::CloseHandle(info.hThread);
     }
     // True when the program ended within the time, with status 0.
-    [[nodiscard]] bool endsCleanly() const {
+    [[nodiscard]] bool endsCleanly(DWORD milliseconds = 10000) const {
         DWORD status = 1;
-        return ::WaitForSingleObject(info.hProcess, 10000) == WAIT_OBJECT_0 &&
+        return ::WaitForSingleObject(info.hProcess, milliseconds) == WAIT_OBJECT_0 &&
                ::GetExitCodeProcess(info.hProcess, &status) != FALSE && status == 0;
     }
 

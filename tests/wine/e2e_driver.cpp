@@ -12,6 +12,7 @@
 #include "tests/shown_colours.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <exception>
@@ -289,38 +290,42 @@ bool standardTheme() {
     return theme == nullptr || std::wstring(theme) == L"default";
 }
 
+// The colours on the screen in an area of it: its back colour and the text's.
+ShownColours shownAt(RECT area) {
+    const HDC screen = ::GetDC(nullptr);
+    const HDC memory = ::CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {
+        sizeof(BITMAPINFOHEADER), area.right - area.left, area.top - area.bottom, 1, 32, BI_RGB};
+    void* bits = nullptr;
+    const HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ old = ::SelectObject(memory, bitmap);
+    ::BitBlt(memory, 0, 0, area.right - area.left, area.bottom - area.top, screen, area.left,
+             area.top, SRCCOPY);
+    const ShownColours shown =
+        shownColours({static_cast<const std::uint32_t*>(bits),
+                      static_cast<std::size_t>(info.bmiHeader.biWidth * -info.bmiHeader.biHeight)});
+    ::SelectObject(memory, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    return shown;
+}
+
 // Every label read from the screen's pixels: on the face, at 4.5:1 at least; at the default
 // theme the links in the design's blue and the other labels in the system's text colour.
 void expectLabelsRead(HWND window, int links, bool standard) {
     std::this_thread::sleep_for(500ms);
     RECT client{};
     ::GetClientRect(window, &client);
-    const HDC screen = ::GetDC(nullptr);
-    const HDC memory = ::CreateCompatibleDC(screen);
     int blue = 0;
     for (const Child& child : childrenOf(window)) {
         RECT area{};
         if (child.className != "Static" || ::IntersectRect(&area, &child.rect, &client) == FALSE) {
             continue;
         }
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER),
-                          area.right - area.left,
-                          area.top - area.bottom,
-                          1,
-                          32,
-                          BI_RGB};
-        void* bits = nullptr;
-        const HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        const HGDIOBJ old = ::SelectObject(memory, bitmap);
         ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
-        ::BitBlt(memory, 0, 0, area.right - area.left, area.bottom - area.top, screen, area.left,
-                 area.top, SRCCOPY);
-        const ShownColours shown = shownColours(
-            {static_cast<const std::uint32_t*>(bits),
-             static_cast<std::size_t>(info.bmiHeader.biWidth * -info.bmiHeader.biHeight)});
-        ::SelectObject(memory, old);
-        ::DeleteObject(bitmap);
+        const ShownColours shown = shownAt(area);
         const std::string label = "\"" + child.text + "\"";
         expect(shown.back == ::GetSysColor(COLOR_BTNFACE), label + " lies on the face");
         expect(shown.ratio >= 4.5, label + " reads at " + std::to_string(shown.ratio) + ":1");
@@ -330,8 +335,6 @@ void expectLabelsRead(HWND window, int links, bool standard) {
                    platform::contrastRatio(shown.text, ::GetSysColor(COLOR_BTNTEXT)) < 1.05,
                label + " keeps its colour at the default theme");
     }
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
     expect(!standard || blue == links, "the links keep the design's blue");
 }
 
@@ -404,6 +407,20 @@ void checkFastDrawIsCopied(const MainWindow& main) {
     press({VK_CONTROL, 'C'});
     expect(!waitFor([] { return clipboardText() != "kept"; }, 500ms),
            "Ctrl+C before the first draw leaves the clipboard as it was");
+    const auto menuShown = [] { return ::IsWindowVisible(::FindWindowW(L"#32768", nullptr)); };
+    press({VK_SHIFT, VK_F10});
+    expect(waitFor(menuShown), "Shift+F10 opens the copy menu before the first draw");
+    // Another process's menu is not ours to ask: its item is read off the screen.
+    std::this_thread::sleep_for(300ms);
+    RECT menu{};
+    ::GetWindowRect(::FindWindowW(L"#32768", nullptr), &menu);
+    ::InflateRect(&menu, -4, -4);
+    const ShownColours item = shownAt(menu);
+    expect(platform::contrastRatio(item.text, ::GetSysColor(COLOR_GRAYTEXT)) <
+               platform::contrastRatio(item.text, ::GetSysColor(COLOR_MENUTEXT)),
+           "whose \"Copy\" is greyed");
+    press({VK_ESCAPE});
+    expect(waitFor([&] { return !menuShown(); }), "and Esc closes it");
 
     click(main.fast);
     expect(waitFor([&] { return ::SendMessageW(main.fast, BM_GETCHECK, 0, 0) == BST_CHECKED; }),
@@ -539,8 +556,49 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
     checkMessageBoxIsModal(main, box);
     press({VK_ESCAPE});
     expect(waitFor([&] { return !::IsWindowVisible(box); }), "then Esc closes About");
-    ::PostMessageW(main.window, WM_CLOSE, 0, 0);
-    expect(program.endsCleanly(), "the close box ends the program, with status 0");
+    // As the task bar's "Close window" does, with the copy menu open.
+    ::SetForegroundWindow(main.window);
+    press({VK_SHIFT, VK_F10});
+    expect(waitFor([] { return ::IsWindowVisible(::FindWindowW(L"#32768", nullptr)); }),
+           "the copy menu opens again");
+    ::PostMessageW(main.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    expect(program.endsCleanly(2000), "closing the window under its menu ends the program");
+    expect(::FindWindowW(L"#32768", nullptr) == nullptr ||
+               !::IsWindowVisible(::FindWindowW(L"#32768", nullptr)),
+           "and takes the menu with it");
+}
+
+// A click on a word list and, at once, the close: the list's own loop must not keep the program
+// alive with no window.
+void checkCloseRightAfterAClick(const std::wstring& exe) {
+    const Program program(exe);
+    const HWND main = shownWindow(form1Design().caption);
+    expect(main != nullptr, "the main window shows again");
+    ::SetForegroundWindow(main);
+    waitFor([&] { return ::GetForegroundWindow() == main; });
+    RECT list{};
+    for (const Child& child : childrenOf(main)) {
+        if (child.className == "ListBox") {
+            list = child.rect;
+        }
+    }
+    POINT at{list.left + 10, list.top + 10};
+    ::ClientToScreen(main, &at);
+    ::SetCursorPos(at.x, at.y);
+    std::array<INPUT, 2> inputs{};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+    }
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    ::PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    expect(program.endsCleanly(2000), "a close at once after a click on a list ends the program");
+}
+
+void runBoth(const std::wstring& exe, const std::wstring& stub, const std::wstring& poseFolder) {
+    run(exe, stub, poseFolder);
+    checkCloseRightAfterAClick(exe);
 }
 
 } // namespace
@@ -550,7 +608,7 @@ int wmain(int argc, wchar_t** argv) {
     // sees them.
     ::SetProcessDPIAware();
     const int status = drive(argc >= 3, "e2e_driver PRETEXTOR_EXE SYSINFO_STUB_EXE [POSE_FOLDER]",
-                             [&] { run(argv[1], argv[2], argc > 3 ? argv[3] : L""); });
+                             [&] { runBoth(argv[1], argv[2], argc > 3 ? argv[3] : L""); });
     forgetSysInfo();
     return status;
 }

@@ -205,13 +205,38 @@ struct Window {
         }
     }
 
-    // As when the window moves to a monitor of another scale.
+    // As when the window moves to a monitor of another scale: asked for its size there, then
+    // given a rectangle of that size a little away, it takes that rectangle, and icons drawn
+    // for the scale.
     void scaleTo(unsigned newDpi) {
+        SIZE size{};
+        ASSERT_NE(
+            ::SendMessageW(handle, WM_GETDPISCALEDSIZE, newDpi, reinterpret_cast<LPARAM>(&size)),
+            0);
         RECT frame{};
         ::GetWindowRect(handle, &frame);
+        const RECT suggested{frame.left + 7, frame.top + 5, frame.left + 7 + size.cx,
+                             frame.top + 5 + size.cy};
         ::SendMessageW(handle, WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi),
-                       reinterpret_cast<LPARAM>(&frame));
+                       reinterpret_cast<LPARAM>(&suggested));
         dpi = newDpi;
+        ::GetWindowRect(handle, &frame);
+        EXPECT_TRUE(::EqualRect(&frame, &suggested)) << design->name << " at " << dpi << " dpi";
+        RECT client{};
+        ::GetClientRect(handle, &client);
+        EXPECT_EQ(client.right, ::MulDiv(design->clientWidth, static_cast<int>(dpi), 1440));
+        for (const auto& [which, metric] :
+             {std::pair{WPARAM{ICON_BIG}, SM_CXICON}, std::pair{WPARAM{ICON_SMALL}, SM_CXSMICON}}) {
+            const auto icon = reinterpret_cast<HICON>(::SendMessageW(handle, WM_GETICON, which, 0));
+            ICONINFO info{};
+            ASSERT_NE(::GetIconInfo(icon, &info), FALSE) << design->name << " at " << dpi;
+            BITMAP bitmap{};
+            ::GetObjectW(info.hbmMask, sizeof(bitmap), &bitmap);
+            ::DeleteObject(info.hbmColor);
+            ::DeleteObject(info.hbmMask);
+            EXPECT_EQ(bitmap.bmWidth, ::GetSystemMetricsForDpi(metric, dpi))
+                << design->name << "'s icon at " << dpi << " dpi";
+        }
     }
 };
 
