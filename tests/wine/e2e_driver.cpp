@@ -585,14 +585,20 @@ void checkCloseRightAfterAClick(const std::wstring& exe) {
     POINT at{list.left + 10, list.top + 10};
     ::ClientToScreen(main, &at);
     ::SetCursorPos(at.x, at.y);
-    std::array<INPUT, 2> inputs{};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_MOUSE;
-    }
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    // The close while the list still holds the pointer, as a window manager's close comes.
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    ::SendInput(1, &input, sizeof(INPUT));
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof(thread);
+    waitFor([&] {
+        return ::GetGUIThreadInfo(::GetWindowThreadProcessId(main, nullptr), &thread) != FALSE &&
+               thread.hwndCapture != nullptr;
+    });
     ::PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(1, &input, sizeof(INPUT));
     expect(program.endsCleanly(2000), "a close at once after a click on a list ends the program");
 }
 

@@ -24,10 +24,16 @@ namespace {
 
 class MetricsMeasure final : public TextMeasure {
 public:
-    explicit MetricsMeasure(const QFont& font) : metrics_(font) {}
+    // On the device the text is drawn on, whose resolution hinting depends on.
+    MetricsMeasure(const QFont& font, QPaintDevice* device) : metrics_(font, device) {}
 
     [[nodiscard]] int width(std::string_view text) const override {
-        return static_cast<int>(std::ceil(metrics_.horizontalAdvance(toQString(text))));
+        // Where a last letter's ink runs past its advance, the ink counts, twice over: a centred
+        // text is placed by its advance, so the overhang is all on the right.
+        const QString shown = toQString(text);
+        const qreal advance = metrics_.horizontalAdvance(shown);
+        const qreal overhang = std::max(0.0, metrics_.tightBoundingRect(shown).right() - advance);
+        return static_cast<int>(std::ceil(advance + 2 * overhang));
     }
     [[nodiscard]] int lineHeight() const override {
         return static_cast<int>(std::ceil(metrics_.height()));
@@ -116,10 +122,10 @@ void setFittingFonts(const WindowDesign& window,
         }
         QFont font = toQFont(design);
         const int from = font.stretch() == QFont::Unstretched ? 100 : font.stretch();
-        const int stretch = fittingStretch(from, cases, [&font](int percent) {
+        const int stretch = fittingStretch(from, cases, [&](int percent) {
             QFont narrower = font;
             narrower.setStretch(percent);
-            return std::make_unique<MetricsMeasure>(narrower);
+            return std::make_unique<MetricsMeasure>(narrower, users.front());
         });
         if (stretch != from) {
             font.setStretch(stretch);
