@@ -1,4 +1,5 @@
 #include "platform/forms/colour_rule.h"
+#include "platform/forms/text_fit.h"
 #include "platform/forms/twips.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/numbers.h"
@@ -7,6 +8,7 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -62,6 +64,43 @@ TEST(Twips, BecomePixelsByTheScreensDotsPerInch) {
     EXPECT_EQ(platform::twipsToPixels(7710, 192), 1028);
     EXPECT_EQ(platform::twipsToPixels(1815, 120), 151);
     EXPECT_EQ(platform::twipsToPixels(5654, 96), 377);
+}
+
+// A face whose every letter is a tenth of its stretch wide, on 10-pixel lines.
+struct EvenFace final : platform::TextMeasure {
+    explicit EvenFace(int percent) : stretch(percent) {}
+    [[nodiscard]] int width(std::string_view text) const override {
+        return static_cast<int>(text.size()) * stretch / 10;
+    }
+    [[nodiscard]] int lineHeight() const override { return 10; }
+    [[nodiscard]] int leading() const override { return 2; }
+    int stretch;
+};
+
+// The text fit: a font keeps its width where every text fits, and is narrowed just far enough
+// where one does not: wider than its room, wrapped onto more lines than it has, or under a
+// control in front of it.
+TEST(TextFit, NarrowsAFontOnlyAsFarAsItsWidestTextNeeds) {
+    const auto at = [](int stretch) { return std::make_unique<EvenFace>(stretch); };
+    const platform::TextRoom button{.area = {0, 0, 80, 10}};
+    const platform::FitCase fits{button, {"&abcdefg"}};
+    EXPECT_EQ(platform::fittingStretch(100, std::span(&fits, 1), at), 100);
+    const platform::FitCase wide{button, {"abc", "abcdefghij"}};
+    EXPECT_EQ(platform::fittingStretch(100, std::span(&wide, 1), at), 80);
+
+    const platform::TextRoom twoLines{.area = {0, 0, 50, 20}, .label = true};
+    EXPECT_TRUE(platform::fits(twoLines, EvenFace(100), "aa bb cc"));
+    EXPECT_FALSE(platform::fits(twoLines, EvenFace(100), "aa bb cc dd ee ff"));
+    const platform::FitCase wrapped{twoLines, {"aaaa bbbb cccc"}};
+    EXPECT_EQ(platform::fittingStretch(100, std::span(&wrapped, 1), at), 56);
+
+    // Centred, "abcdef" spans 20 to 80; a neighbour from 75 covers its last letter.
+    platform::TextRoom centred{.area = {0, 0, 100, 10},
+                               .label = true,
+                               .alignment = platform::Alignment::Centre,
+                               .inFront = {{75, 0, 100, 10}}};
+    const platform::FitCase covered{centred, {"abcdef"}};
+    EXPECT_EQ(platform::fittingStretch(100, std::span(&covered, 1), at), 89);
 }
 
 // The colour rule: the design's colour where it reads on what lies behind it (4.5:1 for text,

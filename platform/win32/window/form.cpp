@@ -223,6 +223,9 @@ LRESULT Win32Window::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         break;
     case WM_GETDPISCALEDSIZE: {
         // Asked before a move to a monitor of another scale: the size the layout will take.
+        if (lParam == 0) {
+            return FALSE;
+        }
         const RECT frame = frameAt(static_cast<unsigned>(wParam));
         *reinterpret_cast<SIZE*>(lParam) = {frame.right - frame.left, frame.bottom - frame.top};
         return TRUE;
