@@ -1,8 +1,8 @@
 #include "excuse_engine.h"
 
-#include "platform/forms/list_index.h"
+#include "platform/runtime/list_index.h"
 #include "platform/runtime/numbers.h"
-#include "platform/services/random_source.h"
+#include "platform/runtime/random_source.h"
 
 namespace engine {
 

@@ -1,7 +1,7 @@
 #include "engine/excuse_engine.h"
-#include "platform/doubles/fake_services.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/mixing_random.h"
+#include "tests/doubles/fake_services.h"
 
 #include <gtest/gtest.h>
 

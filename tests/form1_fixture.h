@@ -1,9 +1,9 @@
 #pragma once
 
 #include "main_window/form1.h"
-#include "platform/doubles/fake_controls.h"
-#include "platform/doubles/fake_services.h"
-#include "platform/doubles/fake_toolkit.h"
+#include "tests/doubles/fake_controls.h"
+#include "tests/doubles/fake_services.h"
+#include "tests/doubles/fake_toolkit.h"
 
 #include <gtest/gtest.h>
 

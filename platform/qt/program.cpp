@@ -4,19 +4,20 @@
 #include "platform/posix/posix_file_system.h"
 #include "platform/posix/sysinfo_registry.h"
 #include "platform/qt/accessibility/accessible_widgets.h"
+#include "platform/qt/fatal.h"
 #include "platform/qt/services/message_box.h"
 #include "platform/qt/services/program_starter.h"
 #include "platform/qt/services/shell.h"
-#include "platform/qt/support/fatal.h"
 #include "platform/qt/window/fonts.h"
 #include "platform/qt/window/form.h"
+#include "platform/runtime/errors.h"
 #include "platform/runtime/mixing_random.h"
 
 #include <QApplication>
 #include <QStringList>
 
 #include <algorithm>
-#include <cstdio>
+
 #include <string>
 #include <unistd.h>
 
@@ -67,8 +68,7 @@ std::string startFailure(const QString& fatalMessage) {
 void quietStartHandler(QtMsgType type, const QMessageLogContext& /*context*/,
                        const QString& message) {
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "pretextor: %s\n", startFailure(message).c_str());
-        std::fflush(stderr);
+        writeReportLine(startFailure(message));
         ::_exit(1);
     }
 }

@@ -1,5 +1,7 @@
 #include "platform/runtime/errors.h"
 
+#include <cstdio>
+
 namespace platform {
 
 RuntimeError::RuntimeError(ErrorNumber number, const std::string& message)
@@ -17,6 +19,15 @@ RuntimeError floatingPointError() {
 
 RuntimeError invalidArgumentError() {
     return {ErrorNumber::InvalidArgument, "Invalid procedure call or argument"};
+}
+
+RuntimeError invalidIndexError() {
+    return {ErrorNumber::InvalidIndex, "Invalid property array index"};
+}
+
+void writeReportLine(const std::string& message) {
+    std::fprintf(stderr, "pretextor: %s\n", message.c_str());
+    std::fflush(stderr);
 }
 
 } // namespace platform

@@ -30,5 +30,9 @@ private:
 [[nodiscard]] RuntimeError overflowError();
 [[nodiscard]] RuntimeError floatingPointError();
 [[nodiscard]] RuntimeError invalidArgumentError();
+[[nodiscard]] RuntimeError invalidIndexError();
+
+// The one line a failure leaves on standard error, flushed at once: the program may end next.
+void writeReportLine(const std::string& message);
 
 } // namespace platform

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/services/random_source.h"
+#include "platform/runtime/random_source.h"
 
 #include <cstdint>
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "platform/forms/window.h"
+#include "platform/runtime/random_source.h"
 #include "platform/services/clock.h"
 #include "platform/services/file_system.h"
 #include "platform/services/message_dialog.h"
 #include "platform/services/program_starter.h"
-#include "platform/services/random_source.h"
 #include "platform/services/registry.h"
 #include "platform/services/shell.h"
 

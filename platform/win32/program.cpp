@@ -1,8 +1,8 @@
 #include "platform/services/program.h"
 #include "platform/runtime/mixing_random.h"
+#include "platform/win32/fatal.h"
 #include "platform/win32/services/services.h"
-#include "platform/win32/support/fatal.h"
-#include "platform/win32/support/last_error.h"
+#include "platform/win32/system/last_error.h"
 #include "platform/win32/window/form.h"
 
 #include <commctrl.h>

@@ -8,7 +8,7 @@
 
 #include "engine/excuse_engine.h"
 #include "platform/forms/design.h"
-#include "platform/win32/support/text.h"
+#include "platform/win32/text/text.h"
 
 #include <algorithm>
 #include <chrono>

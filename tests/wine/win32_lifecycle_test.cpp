@@ -3,7 +3,7 @@
 // loop that follows from it.
 #include "about_window/frm_about_design.h"
 #include "main_window/form1_design.h"
-#include "platform/win32/support/text.h"
+#include "platform/win32/text/text.h"
 #include "platform/win32/window/child_windows.h"
 #include "platform/win32/window/form.h"
 #include "tests/form1_fixture.h"

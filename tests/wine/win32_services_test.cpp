@@ -2,8 +2,8 @@
 #include "platform/runtime/errors.h"
 #include "platform/services/registry.h"
 #include "platform/win32/services/services.h"
-#include "platform/win32/support/system_library.h"
-#include "platform/win32/support/windows_headers.h"
+#include "platform/win32/system/system_library.h"
+#include "platform/win32/system/windows_headers.h"
 
 #include <gtest/gtest.h>
 

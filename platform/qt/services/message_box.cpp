@@ -1,6 +1,6 @@
 #include "platform/qt/services/message_box.h"
 
-#include "platform/qt/support/convert.h"
+#include "platform/qt/conversions/convert.h"
 
 #include <QMessageBox>
 

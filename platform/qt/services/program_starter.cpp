@@ -1,6 +1,6 @@
 #include "platform/qt/services/program_starter.h"
 
-#include "platform/qt/support/convert.h"
+#include "platform/qt/conversions/convert.h"
 #include "platform/runtime/errors.h"
 
 #include <QDir>

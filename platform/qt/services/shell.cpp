@@ -1,6 +1,6 @@
 #include "platform/qt/services/shell.h"
 
-#include "platform/qt/support/convert.h"
+#include "platform/qt/conversions/convert.h"
 
 #include <QDir>
 #include <QProcess>

@@ -2,7 +2,7 @@
 
 #include "platform/forms/controls.h"
 #include "platform/forms/design.h"
-#include "platform/qt/support/convert.h"
+#include "platform/qt/conversions/convert.h"
 
 #include <QIcon>
 #include <QWidget>

@@ -2,7 +2,7 @@
 
 #include "platform/forms/twips.h"
 #include "platform/qt/accessibility/accessible_widgets.h"
-#include "platform/qt/support/convert.h"
+#include "platform/qt/conversions/convert.h"
 #include "platform/qt/window/widgets.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/forms/controls.h"
-#include "platform/qt/support/fatal.h"
+#include "platform/qt/fatal.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

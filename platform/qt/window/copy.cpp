@@ -1,7 +1,7 @@
 // The window's copy command: its keys, its menu and the clipboard it writes to.
 #include "platform/forms/twips.h"
-#include "platform/qt/support/convert.h"
-#include "platform/qt/support/fatal.h"
+#include "platform/qt/conversions/convert.h"
+#include "platform/qt/fatal.h"
 #include "platform/qt/window/form.h"
 #include "platform/qt/window/widgets.h"
 

@@ -2,7 +2,7 @@
 
 #include "platform/forms/font_stand_ins.h"
 #include "platform/forms/text_fit.h"
-#include "platform/qt/support/convert.h"
+#include "platform/qt/conversions/convert.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "platform/qt/window/form.h"
 
 #include "platform/qt/accessibility/accessible_widgets.h"
-#include "platform/qt/support/convert.h"
-#include "platform/qt/support/fatal.h"
+#include "platform/qt/conversions/convert.h"
+#include "platform/qt/fatal.h"
 #include "platform/qt/window/control_builders.h"
 #include "platform/qt/window/controls.h"
 #include "platform/qt/window/fonts.h"

@@ -1,7 +1,7 @@
 #include "platform/qt/window/system_colours.h"
 
 #include "platform/forms/colour_rule.h"
-#include "platform/qt/support/convert.h"
+#include "platform/qt/conversions/convert.h"
 #include "platform/qt/window/widgets.h"
 
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "platform/qt/window/widgets.h"
 
-#include "platform/qt/support/convert.h"
+#include "platform/qt/conversions/convert.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>

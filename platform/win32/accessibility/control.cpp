@@ -1,6 +1,6 @@
 #include "control.h"
 
-#include "platform/win32/support/text.h"
+#include "platform/win32/text/text.h"
 #include "platform/win32/window/form.h"
 #include "roles.h"
 #include "spoken_caption.h"

@@ -1,7 +1,7 @@
 #include "form.h"
 
 #include "oleacc.h"
-#include "platform/win32/support/text.h"
+#include "platform/win32/text/text.h"
 #include "platform/win32/window/form.h"
 #include "roles.h"
 

@@ -1,6 +1,6 @@
 #include "list.h"
 
-#include "platform/win32/support/text.h"
+#include "platform/win32/text/text.h"
 #include "platform/win32/window/form.h"
 
 namespace platform::win32 {

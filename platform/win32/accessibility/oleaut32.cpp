@@ -1,6 +1,6 @@
 #include "oleaut32.h"
 
-#include "platform/win32/support/system_library.h"
+#include "platform/win32/system/system_library.h"
 
 namespace platform::win32::oleaut32 {
 

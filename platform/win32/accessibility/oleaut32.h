@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/win32/support/handles.h"
-#include "platform/win32/support/windows_headers.h"
+#include "platform/win32/system/handles.h"
+#include "platform/win32/system/windows_headers.h"
 
 #include <oleauto.h>
 

@@ -1,6 +1,6 @@
 #include "spoken_caption.h"
 
-#include "platform/win32/support/text.h"
+#include "platform/win32/text/text.h"
 #include "platform/win32/window/controls.h"
 
 namespace platform::win32 {

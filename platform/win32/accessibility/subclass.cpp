@@ -3,7 +3,7 @@
 #include "control.h"
 #include "form.h"
 #include "list.h"
-#include "platform/win32/support/last_error.h"
+#include "platform/win32/system/last_error.h"
 
 namespace platform::win32 {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/forms/design.h"
-#include "platform/win32/support/windows_headers.h"
+#include "platform/win32/system/windows_headers.h"
 
 #include <optional>
 

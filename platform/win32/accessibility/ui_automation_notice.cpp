@@ -1,8 +1,8 @@
 #include "ui_automation_notice.h"
 
 #include "oleaut32.h"
-#include "platform/win32/support/handles.h"
-#include "platform/win32/support/system_library.h"
+#include "platform/win32/system/handles.h"
+#include "platform/win32/system/system_library.h"
 
 #include <string>
 #include <utility>

@@ -1,6 +1,6 @@
 #include "clipboard.h"
 
-#include "platform/win32/support/handles.h"
+#include "platform/win32/system/handles.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/win32/support/windows_headers.h"
+#include "platform/win32/system/windows_headers.h"
 
 #include <string_view>
 

@@ -1,5 +1,5 @@
 #include "platform/runtime/code_page.h"
-#include "platform/win32/support/windows_headers.h"
+#include "platform/win32/system/windows_headers.h"
 #include "services.h"
 
 #include <vector>

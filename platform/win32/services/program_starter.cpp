@@ -1,6 +1,6 @@
 #include "platform/runtime/code_page.h"
-#include "platform/win32/support/handles.h"
-#include "platform/win32/support/last_error.h"
+#include "platform/win32/system/handles.h"
+#include "platform/win32/system/last_error.h"
 #include "services.h"
 
 #include <vector>

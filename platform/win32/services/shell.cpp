@@ -1,6 +1,6 @@
 #include "platform/runtime/code_page.h"
-#include "platform/win32/support/system_library.h"
-#include "platform/win32/support/windows_headers.h"
+#include "platform/win32/system/system_library.h"
+#include "platform/win32/system/windows_headers.h"
 #include "services.h"
 
 #include <shellapi.h>

@@ -2,7 +2,7 @@
 
 #include "controls.h"
 #include "platform/forms/design.h"
-#include "platform/win32/support/windows_headers.h"
+#include "platform/win32/system/windows_headers.h"
 
 #include <memory>
 #include <optional>

@@ -3,8 +3,8 @@
 #include "picture_box.h"
 #include "pixels.h"
 #include "platform/win32/accessibility/events.h"
-#include "platform/win32/support/last_error.h"
-#include "platform/win32/support/text.h"
+#include "platform/win32/system/last_error.h"
+#include "platform/win32/text/text.h"
 
 #include <vector>
 
@@ -67,7 +67,7 @@ std::string Win32ListBox::itemText(int index) const {
     const auto item = static_cast<WPARAM>(index);
     const LRESULT length = ::SendMessageW(window(), LB_GETTEXTLEN, item, 0);
     if (length == LB_ERR) {
-        throw RuntimeError(ErrorNumber::InvalidIndex, "Invalid property array index");
+        throw invalidIndexError();
     }
     std::vector<wchar_t> text(static_cast<std::size_t>(length) + 1, L'\0');
     ::SendMessageW(window(), LB_GETTEXT, item, reinterpret_cast<LPARAM>(text.data()));

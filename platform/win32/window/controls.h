@@ -3,9 +3,9 @@
 #include "platform/forms/colour_rule.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/design.h"
-#include "platform/win32/support/fatal.h"
-#include "platform/win32/support/handles.h"
-#include "platform/win32/support/windows_headers.h"
+#include "platform/win32/fatal.h"
+#include "platform/win32/system/handles.h"
+#include "platform/win32/system/windows_headers.h"
 
 #include <string>
 

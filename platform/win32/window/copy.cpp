@@ -1,9 +1,9 @@
 // The copy command: Ctrl+C and Ctrl+Insert, and the menu that offers "Copy".
 #include "form.h"
 #include "platform/forms/twips.h"
+#include "platform/win32/fatal.h"
 #include "platform/win32/services/clipboard.h"
-#include "platform/win32/support/fatal.h"
-#include "platform/win32/support/text.h"
+#include "platform/win32/text/text.h"
 
 namespace platform::win32 {
 

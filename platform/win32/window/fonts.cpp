@@ -2,8 +2,8 @@
 
 #include "platform/forms/font_stand_ins.h"
 #include "platform/forms/twips.h"
-#include "platform/win32/support/last_error.h"
-#include "platform/win32/support/text.h"
+#include "platform/win32/system/last_error.h"
+#include "platform/win32/text/text.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 
 #include "platform/forms/design.h"
 #include "platform/forms/text_fit.h"
-#include "platform/win32/support/handles.h"
+#include "platform/win32/system/handles.h"
 
 namespace platform::win32 {
 

@@ -3,9 +3,9 @@
 #include "pixels.h"
 #include "platform/forms/guarded.h"
 #include "platform/win32/accessibility/ui_automation_notice.h"
-#include "platform/win32/support/dpi.h"
-#include "platform/win32/support/last_error.h"
-#include "platform/win32/support/text.h"
+#include "platform/win32/system/dpi.h"
+#include "platform/win32/system/last_error.h"
+#include "platform/win32/text/text.h"
 #include "program_icons.h"
 
 #include <algorithm>

@@ -7,7 +7,7 @@
 #include "platform/forms/window.h"
 #include "platform/win32/accessibility/events.h"
 #include "platform/win32/accessibility/subclass.h"
-#include "platform/win32/support/handles.h"
+#include "platform/win32/system/handles.h"
 #include "system_colours.h"
 
 #include <map>

@@ -5,7 +5,7 @@
 #include "pixels.h"
 #include "platform/forms/text_fit.h"
 #include "platform/forms/twips.h"
-#include "platform/win32/support/dpi.h"
+#include "platform/win32/system/dpi.h"
 #include "program_icons.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/win32/support/windows_headers.h"
+#include "platform/win32/system/windows_headers.h"
 
 // The picture box window class: a sunken frame showing an icon, which takes the focus.
 namespace platform::win32 {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/forms/design.h"
-#include "platform/win32/support/handles.h"
-#include "platform/win32/support/windows_headers.h"
+#include "platform/win32/system/handles.h"
+#include "platform/win32/system/windows_headers.h"
 
 namespace platform::win32 {
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "platform/runtime/random_source.h"
 #include "platform/services/clock.h"
 #include "platform/services/file_system.h"
 #include "platform/services/message_dialog.h"
 #include "platform/services/program_starter.h"
-#include "platform/services/random_source.h"
 #include "platform/services/registry.h"
 #include "platform/services/services.h"
 #include "platform/services/shell.h"

@@ -1,7 +1,7 @@
 #include "system_library.h"
 
 #include "last_error.h"
-#include "text.h"
+#include "platform/win32/text/text.h"
 
 namespace platform::win32 {
 

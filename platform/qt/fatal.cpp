@@ -1,19 +1,18 @@
-#include "platform/qt/support/fatal.h"
+#include "platform/qt/fatal.h"
 
 #include "platform/app_info.h"
 #include "platform/forms/guarded.h"
+#include "platform/runtime/errors.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace platform::qt {
 
 void reportAndExit(const std::string& message) {
-    std::fprintf(stderr, "pretextor: %s\n", message.c_str());
-    std::fflush(stderr);
+    writeReportLine(message);
     if (QApplication::instance() != nullptr) {
         QMessageBox box(
             QMessageBox::Critical,

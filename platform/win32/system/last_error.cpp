@@ -1,6 +1,6 @@
 #include "last_error.h"
 
-#include "text.h"
+#include "platform/win32/text/text.h"
 #include "windows_headers.h"
 
 #include <array>

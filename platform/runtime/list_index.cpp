@@ -1,4 +1,4 @@
-#include "platform/forms/list_index.h"
+#include "platform/runtime/list_index.h"
 
 #include "platform/runtime/errors.h"
 
@@ -6,7 +6,7 @@ namespace platform {
 
 bool isPastTheEnd(std::int16_t index, int count) {
     if (index < 0 || index > count) {
-        throw RuntimeError(ErrorNumber::InvalidIndex, "Invalid property array index");
+        throw invalidIndexError();
     }
     return index == count;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows_headers.h"
+#include "platform/win32/system/windows_headers.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "platform/qt/support/convert.h"
+#include "platform/qt/conversions/convert.h"
 
 #include "platform/forms/twips.h"
 #include "platform/qt/window/fonts.h"
