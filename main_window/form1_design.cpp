@@ -9,8 +9,10 @@ namespace pretextor {
 namespace {
 
 using platform::Alignment;
+using platform::BackStyle;
 using platform::ControlDesign;
 using platform::ControlKind;
+using platform::FillStyle;
 using platform::FontDesign;
 
 constexpr FontDesign excuseFont{.points = 13.5F};
@@ -107,7 +109,10 @@ const std::array<ControlDesign, 21> controls = {{
      .name = "Shape1",
      .rect = {1320, 1200, 255, 495},
      .visible = false,
-     .shape = {.backColour = lightBlue, .fillColour = blue, .backStyle = 1, .fillStyle = 5},
+     .shape = {.backColour = lightBlue,
+               .fillColour = blue,
+               .backStyle = BackStyle::Opaque,
+               .fillStyle = FillStyle::DownwardDiagonal},
      .accessibleName = "Progress",
      .progressFrame = "Shape2"},
     excuseLabel("ls4", "Button", 6240, 1455, 8, 3),
@@ -118,7 +123,10 @@ const std::array<ControlDesign, 21> controls = {{
      .name = "Shape2",
      .rect = {1320, 1200, 5055, 495},
      .visible = false,
-     .shape = {.backColour = lightBlue, .fillColour = lightCyan, .backStyle = 1, .fillStyle = 0}},
+     .shape = {.backColour = lightBlue,
+               .fillColour = lightCyan,
+               .backStyle = BackStyle::Opaque,
+               .fillStyle = FillStyle::Solid}},
 }};
 
 const platform::WindowDesign design{

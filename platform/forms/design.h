@@ -56,13 +56,16 @@ struct LineDesign {
     int widthPixels = 1;
 };
 
-// The four drawing values of a shape. fillStyle: 0 solid, 1 transparent, 5 downward diagonal
-// hatch; backStyle: 0 transparent, 1 opaque.
+// A shape's two styles, with the classic values.
+enum class BackStyle { Transparent = 0, Opaque = 1 };
+enum class FillStyle { Solid = 0, Transparent = 1, DownwardDiagonal = 5 };
+
+// The four drawing values of a shape.
 struct ShapeDesign {
     Colour backColour = 0;
     Colour fillColour = 0;
-    int backStyle = 0;
-    int fillStyle = 1;
+    BackStyle backStyle = BackStyle::Transparent;
+    FillStyle fillStyle = FillStyle::Transparent;
 };
 
 struct ControlDesign {

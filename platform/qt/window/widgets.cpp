@@ -92,18 +92,18 @@ void ShapeWidget::paintEvent(QPaintEvent* /*event*/) {
     }
     QPainter painter(this);
     const QRect area = rect();
-    if (shape_.backStyle == 1) {
+    if (shape_.backStyle == BackStyle::Opaque) {
         painter.fillRect(area, back_);
     }
     switch (shape_.fillStyle) {
-    case 0:
+    case FillStyle::Solid:
         painter.fillRect(area, fill_);
         break;
-    case 5:
+    case FillStyle::DownwardDiagonal:
         // Lines running downward from left to right.
         painter.fillRect(area, QBrush(fill_, Qt::FDiagPattern));
         break;
-    default:
+    case FillStyle::Transparent:
         break;
     }
     painter.setPen(QPen(outline_, 1));

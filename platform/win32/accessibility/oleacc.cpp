@@ -8,12 +8,9 @@ namespace {
 
 struct Entries {
     SystemLibrary library{L"oleacc.dll"};
-    decltype(&::CreateStdAccessibleObject) createStdAccessibleObject =
-        library.entry<decltype(&::CreateStdAccessibleObject)>("CreateStdAccessibleObject");
-    decltype(&::LresultFromObject) lresultFromObject =
-        library.entry<decltype(&::LresultFromObject)>("LresultFromObject");
-    decltype(&::AccessibleObjectFromWindow) accessibleObjectFromWindow =
-        library.entry<decltype(&::AccessibleObjectFromWindow)>("AccessibleObjectFromWindow");
+    PRETEXTOR_ENTRY(, CreateStdAccessibleObject);
+    PRETEXTOR_ENTRY(, LresultFromObject);
+    PRETEXTOR_ENTRY(, AccessibleObjectFromWindow);
 };
 
 const Entries& entries() {
@@ -23,15 +20,15 @@ const Entries& entries() {
 } // namespace
 
 HRESULT createStdAccessibleObject(HWND window, LONG object, REFIID riid, void** result) {
-    return entries().createStdAccessibleObject(window, object, riid, result);
+    return entries().CreateStdAccessibleObject(window, object, riid, result);
 }
 
 LRESULT lresultFromObject(REFIID riid, WPARAM wParam, IUnknown* object) {
-    return entries().lresultFromObject(riid, wParam, object);
+    return entries().LresultFromObject(riid, wParam, object);
 }
 
 HRESULT accessibleObjectFromWindow(HWND window, DWORD object, REFIID riid, void** result) {
-    return entries().accessibleObjectFromWindow(window, object, riid, result);
+    return entries().AccessibleObjectFromWindow(window, object, riid, result);
 }
 
 } // namespace platform::win32::oleacc

@@ -8,10 +8,8 @@ namespace {
 
 struct Entries {
     SystemLibrary library{L"oleaut32.dll"};
-    decltype(&::SysAllocStringLen) allocString =
-        library.entry<decltype(&::SysAllocStringLen)>("SysAllocStringLen");
-    decltype(&::SysFreeString) freeString =
-        library.entry<decltype(&::SysFreeString)>("SysFreeString");
+    PRETEXTOR_ENTRY(, SysAllocStringLen);
+    PRETEXTOR_ENTRY(, SysFreeString);
 };
 
 const Entries& entries() {
@@ -21,12 +19,12 @@ const Entries& entries() {
 } // namespace
 
 BSTR allocString(std::wstring_view text) {
-    return entries().allocString(text.data(), static_cast<UINT>(text.size()));
+    return entries().SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
 }
 
 void freeString(BSTR text) {
     if (text != nullptr) {
-        entries().freeString(text);
+        entries().SysFreeString(text);
     }
 }
 

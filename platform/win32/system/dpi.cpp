@@ -6,25 +6,18 @@ namespace platform::win32 {
 
 namespace {
 
-using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-using AdjustForDpiFunction = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
-using MetricsForDpiFunction = int(WINAPI*)(int, UINT);
-
 // Windows before 10 (1607) lack these, so they are looked up rather than imported.
 struct User32 {
     SystemLibrary library{L"user32.dll"};
-    GetDpiForWindowFunction forWindow =
-        library.optionalEntry<GetDpiForWindowFunction>("GetDpiForWindow");
-    AdjustForDpiFunction forDpi =
-        library.optionalEntry<AdjustForDpiFunction>("AdjustWindowRectExForDpi");
-    MetricsForDpiFunction metricsForDpi =
-        library.optionalEntry<MetricsForDpiFunction>("GetSystemMetricsForDpi");
+    PRETEXTOR_OPTIONAL_ENTRY(, GetDpiForWindow);
+    PRETEXTOR_OPTIONAL_ENTRY(, AdjustWindowRectExForDpi);
+    PRETEXTOR_OPTIONAL_ENTRY(, GetSystemMetricsForDpi);
 };
 
 } // namespace
 
 unsigned dotsPerInch(HWND window) {
-    const auto forWindow = loadedOnce<User32>().forWindow;
+    const auto forWindow = loadedOnce<User32>().GetDpiForWindow;
     if (forWindow != nullptr && window != nullptr) {
         if (const UINT dpi = forWindow(window); dpi != 0) {
             return dpi;
@@ -39,7 +32,7 @@ unsigned dotsPerInch(HWND window) {
 }
 
 RECT windowRectFor(RECT client, DWORD style, DWORD exStyle, unsigned dpi) {
-    const auto forDpi = loadedOnce<User32>().forDpi;
+    const auto forDpi = loadedOnce<User32>().AdjustWindowRectExForDpi;
     RECT rect = client;
     if (forDpi != nullptr) {
         forDpi(&rect, style, FALSE, exStyle, dpi);
@@ -50,7 +43,7 @@ RECT windowRectFor(RECT client, DWORD style, DWORD exStyle, unsigned dpi) {
 }
 
 int systemMetric(int index, unsigned dpi) {
-    const auto metricsForDpi = loadedOnce<User32>().metricsForDpi;
+    const auto metricsForDpi = loadedOnce<User32>().GetSystemMetricsForDpi;
     // Without it the system has one DPI for every monitor.
     return metricsForDpi != nullptr ? metricsForDpi(index, dpi) : ::GetSystemMetrics(index);
 }

@@ -4,7 +4,6 @@
 #include "platform/win32/accessibility/events.h"
 
 #include <algorithm>
-#include <cmath>
 
 // The shapes and lines, painted on the window in WM_PAINT.
 namespace platform::win32 {
@@ -20,12 +19,6 @@ RECT unite(const RECT& a, const RECT& b) {
     RECT both{};
     ::UnionRect(&both, &a, &b);
     return both;
-}
-
-// A design pixel in device pixels: lines, outlines and hatching grow with the scale.
-int devicePixels(int designPixels, unsigned dpi) {
-    return std::max(1,
-                    static_cast<int>(std::lround(designPixels * static_cast<double>(dpi) / 96.0)));
 }
 
 // An outline of the given thickness inside the rectangle.
@@ -96,16 +89,16 @@ void Win32Shape::paint(HDC dc, unsigned dpi) const {
     }
     const ShapeDesign& shape = design_.shape;
     const DrawnColours colours = coloursOf(surface_.design(), design_, surface_.theme());
-    if (shape.backStyle == 1) {
+    if (shape.backStyle == BackStyle::Opaque) {
         fill(dc, rect, colours.back);
     }
-    if (shape.fillStyle == 0) {
+    if (shape.fillStyle == FillStyle::Solid) {
         fill(dc, rect, colours.fill);
-    } else if (shape.fillStyle == 5) {
+    } else if (shape.fillStyle == FillStyle::DownwardDiagonal) {
         // Over the back colour.
-        hatch(dc, rect, devicePixels(1, dpi), colours.fill);
+        hatch(dc, rect, designPixelsToPixels(1, dpi), colours.fill);
     }
-    outline(dc, rect, devicePixels(1, dpi), colours.fore);
+    outline(dc, rect, designPixelsToPixels(1, dpi), colours.fore);
 }
 
 Win32Line::Win32Line(Surface& surface, const ControlDesign& design)
@@ -114,7 +107,7 @@ Win32Line::Win32Line(Surface& surface, const ControlDesign& design)
 RECT Win32Line::area(unsigned dpi) const {
     const POINT from = toPixels(design_.line.from, dpi);
     const POINT to = toPixels(design_.line.to, dpi);
-    const int width = devicePixels(design_.line.widthPixels, dpi);
+    const int width = designPixelsToPixels(design_.line.widthPixels, dpi);
     return {std::min(from.x, to.x) - width, std::min(from.y, to.y) - width,
             std::max(from.x, to.x) + width, std::max(from.y, to.y) + width};
 }
@@ -134,7 +127,7 @@ void Win32Line::paint(HDC dc, unsigned dpi) const {
     const COLORREF colour = coloursOf(surface_.design(), design_, surface_.theme()).fore;
     const POINT from = toPixels(line.from, dpi);
     const POINT to = toPixels(line.to, dpi);
-    const int width = devicePixels(line.widthPixels, dpi);
+    const int width = designPixelsToPixels(line.widthPixels, dpi);
     if (from.y == to.y) {
         // A horizontal line fills whole pixel rows below its y and ends before its last point.
         fill(dc, {std::min(from.x, to.x), from.y, std::max(from.x, to.x), from.y + width}, colour);
