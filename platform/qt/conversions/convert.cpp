@@ -1,7 +1,6 @@
 #include "platform/qt/conversions/convert.h"
 
 #include "platform/forms/twips.h"
-#include "platform/qt/window/fonts.h"
 
 namespace platform::qt {
 
@@ -18,19 +17,9 @@ QColor toQColor(Colour colour) {
             static_cast<int>((colour >> 16U) & 0xFFU)};
 }
 
-QFont toQFont(const FontDesign& design) {
-    // The design's own family name; substitutes for faces the machine lacks are installed once
-    // at start, so the font keeps the name it was designed with.
-    QFont font(toQString(design.family));
-    font.setPointSizeF(static_cast<qreal>(design.points));
-    font.setWeight(design.bold ? QFont::Bold : QFont::Normal);
-    font.setUnderline(design.underline);
-    font.setItalic(false);
-    font.setStrikeOut(false);
-    font.setStretch(substituteStretch(design));
-    // The designs' texts are plain ASCII, which every face has: no per-glyph fallback search.
-    font.setStyleStrategy(QFont::NoFontMerging);
-    return font;
+Colour fromQColor(const QColor& colour) {
+    return static_cast<Colour>(colour.red()) | (static_cast<Colour>(colour.green()) << 8U) |
+           (static_cast<Colour>(colour.blue()) << 16U);
 }
 
 int PixelMapper::pixels(double twips) const {

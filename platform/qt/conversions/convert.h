@@ -3,7 +3,6 @@
 #include "platform/forms/design.h"
 
 #include <QColor>
-#include <QFont>
 #include <QRect>
 #include <QString>
 
@@ -15,8 +14,9 @@ namespace platform::qt {
 
 [[nodiscard]] QString toQString(std::string_view text);
 [[nodiscard]] std::string toStdString(const QString& text);
+// A design colour and back: the one place where 0x00BBGGRR meets Qt's channels.
 [[nodiscard]] QColor toQColor(Colour colour);
-[[nodiscard]] QFont toQFont(const FontDesign& font);
+[[nodiscard]] Colour fromQColor(const QColor& colour);
 
 // Converts rectangles edge by edge so that neighbouring controls never gap or overlap by rounding.
 class PixelMapper {

@@ -65,7 +65,7 @@ void QtWindow::showCopyMenu(std::optional<QPoint> at) {
         const TwipPoint point{pixelsToTwips(at->x(), dotsPerInch_),
                               pixelsToTwips(at->y(), dotsPerInch_)};
         const auto shown = [this](const ControlDesign& control) {
-            const auto* widget = form_->findChild<QWidget*>(toQString(control.name));
+            const QWidget* widget = placed_.find(control.name);
             return widget != nullptr && widget->isVisible();
         };
         if (copyMenuAt(design_, point, shown) == nullptr) {

@@ -75,6 +75,21 @@ TextRoom roomOf(const WindowDesign& window, const ControlDesign& control, QWidge
 
 } // namespace
 
+QFont toQFont(const FontDesign& design) {
+    // The design's own family name; substitutes for faces the machine lacks are installed once
+    // at start, so the font keeps the name it was designed with.
+    QFont font(toQString(design.family));
+    font.setPointSizeF(static_cast<qreal>(design.points));
+    font.setWeight(design.bold ? QFont::Bold : QFont::Normal);
+    font.setUnderline(design.underline);
+    font.setItalic(false);
+    font.setStrikeOut(false);
+    font.setStretch(substituteStretch(design));
+    // The designs' texts are plain ASCII, which every face has: no per-glyph fallback search.
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
+}
+
 void installFontSubstitutes() {
     for (const DesignFace& design : designFaces()) {
         QStringList faces;
@@ -99,11 +114,9 @@ int substituteStretch(const FontDesign& font) {
     return QFont::Unstretched;
 }
 
-void setFittingFonts(const WindowDesign& window,
-                     const std::vector<std::pair<const ControlDesign*, QWidget*>>& placed,
-                     double dotsPerInch) {
+void setFittingFonts(const WindowDesign& window, const PlacedWidgets& placed, double dotsPerInch) {
     std::vector<FontDesign> designs;
-    for (const auto& [control, widget] : placed) {
+    for (const auto& [control, widget] : placed.all()) {
         const FontDesign font = control->font.value_or(window.font);
         if (std::ranges::find(designs, font) == designs.end()) {
             designs.push_back(font);
@@ -112,7 +125,7 @@ void setFittingFonts(const WindowDesign& window,
     for (const FontDesign& design : designs) {
         std::vector<FitCase> cases;
         std::vector<QWidget*> users;
-        for (const auto& [control, widget] : placed) {
+        for (const auto& [control, widget] : placed.all()) {
             if (control->font.value_or(window.font) == design) {
                 users.push_back(widget);
                 if (const auto texts = textsToFit(*control); !texts.empty()) {

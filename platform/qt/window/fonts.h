@@ -1,13 +1,14 @@
 #pragma once
 
 #include "platform/forms/design.h"
+#include "platform/qt/window/placed_widgets.h"
 
-#include <QWidget>
-
-#include <utility>
-#include <vector>
+#include <QFont>
 
 namespace platform::qt {
+
+// The design's font: its own family name, which the substitutes stand in for.
+[[nodiscard]] QFont toQFont(const FontDesign& font);
 
 // Maps the designs' Windows font names to free faces of the same kind.
 void installFontSubstitutes();
@@ -18,8 +19,6 @@ void installFontSubstitutes();
 
 // Gives each placed widget its design font, drawn narrower where the face the system gave runs
 // wider than the texts' controls: once a window, when it is built.
-void setFittingFonts(const WindowDesign& window,
-                     const std::vector<std::pair<const ControlDesign*, QWidget*>>& placed,
-                     double dotsPerInch);
+void setFittingFonts(const WindowDesign& window, const PlacedWidgets& placed, double dotsPerInch);
 
 } // namespace platform::qt

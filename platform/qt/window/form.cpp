@@ -6,7 +6,7 @@
 #include "platform/qt/window/control_builders.h"
 #include "platform/qt/window/controls.h"
 #include "platform/qt/window/fonts.h"
-#include "platform/qt/window/system_colours.h"
+#include "platform/qt/window/theme_watch.h"
 #include "platform/qt/window/widgets.h"
 
 #include <QApplication>
@@ -97,11 +97,18 @@ WId QtWindow::nativeId() const {
 }
 
 void QtWindow::build() {
+    buildFrame();
+    buildControls();
+    setTabOrder();
+    watchTheme();
+    wire();
+}
+
+void QtWindow::buildFrame() {
     form_ = new FormWidget(design_, windowFlags(design_.frame));
     dotsPerInch_ = screenDotsPerInch();
     const PixelMapper mapper(dotsPerInch_);
     FormWidget& form = *form_;
-
     // Windows-style forms: the button face behind everything, text in the button-text colour.
     // Chosen by role, not by a palette of the window's own: Qt's pixmap cache keys the drawn
     // buttons by palette, so a new palette at each load would add entries at each load.
@@ -110,7 +117,6 @@ void QtWindow::build() {
     form.setFont(toQFont(design_.font));
     form.setWindowTitle(toQString(design_.caption));
     form.setWindowIcon(toolkit_.picture(design_.icon));
-
     const QSize client(mapper.pixels(design_.clientWidth), mapper.pixels(design_.clientHeight));
     if (design_.position) {
         form.setGeometry(
@@ -118,11 +124,14 @@ void QtWindow::build() {
                   client));
     }
     form.setFixedSize(client);
+    announcer_.emplace(&form);
+}
 
+void QtWindow::buildControls() {
+    const PixelMapper mapper(dotsPerInch_);
     const BuildContext context{
-        form, design_, mapper, *connections_,
+        *form_, design_, mapper, *connections_,
         [this](Picture picture) -> const QIcon& { return toolkit_.picture(picture); }};
-    std::vector<std::pair<const ControlDesign*, QWidget*>> placed;
     for (const ControlDesign* design : stackingBackToFront(design_)) {
         const ControlDesign& control = *design;
         Built built = buildControl(control, context);
@@ -136,7 +145,6 @@ void QtWindow::build() {
         }
         widget->setObjectName(toQString(control.name));
         widget->setGeometry(mapper.rect(control.rect));
-        placed.emplace_back(&control, widget);
         widget->setFocusPolicy(takesFocus(control.kind) ? Qt::StrongFocus : Qt::NoFocus);
         if (!control.accessibleName.empty()) {
             widget->setAccessibleName(toQString(control.accessibleName));
@@ -144,32 +152,39 @@ void QtWindow::build() {
         widget->setVisible(control.visible);
         // Created back to front: each new control goes on top of those before it.
         widget->raise();
+        placed_.add(control, widget);
     }
-    setFittingFonts(design_, placed, dotsPerInch_);
+    setFittingFonts(design_, placed_, dotsPerInch_);
     for (const auto& control : design_.controls) {
         if (control.kind == ControlKind::Timer) {
             controls_.add(control.name,
                           std::make_unique<QtTimer>(*connections_, control.intervalMs));
         }
     }
+}
 
+void QtWindow::setTabOrder() {
     const auto order = tabOrder(design_);
     QWidget* previous = nullptr;
     for (const ControlDesign* control : order) {
-        auto* current = form.findChild<QWidget*>(toQString(control->name));
+        QWidget* current = placed_.find(control->name);
         if (previous != nullptr) {
             QWidget::setTabOrder(previous, current);
         }
         previous = current;
     }
     if (!order.empty()) {
-        form.findChild<QWidget*>(toQString(order.front()->name))->setFocus();
+        placed_.find(order.front()->name)->setFocus();
     }
+}
 
-    announcer_.emplace(&form);
+void QtWindow::watchTheme() {
     // The form owns it: it colours the widgets for as long as they live.
-    new ThemeWatch(&form, design_);
+    new ThemeWatch(form_, design_, placed_);
+}
 
+void QtWindow::wire() {
+    FormWidget& form = *form_;
     QObject::connect(&form, &FormWidget::closeRequested, connections_.get(),
                      [this] { invokeGuarded([this] { unload(); }); });
     QObject::connect(&form, &FormWidget::keyPressed, connections_.get(),
@@ -188,7 +203,7 @@ void QtWindow::routeKey(Qt::Key key) {
             buttonForEnter(design_, focused != nullptr ? focused->objectName().toStdString() : "");
     }
     if (button != nullptr) {
-        auto* widget = form_->findChild<QPushButton*>(toQString(button->name));
+        auto* widget = qobject_cast<QPushButton*>(placed_.find(button->name));
         if (widget != nullptr && widget->isVisible() && widget->isEnabled()) {
             widget->click();
         }

@@ -4,6 +4,7 @@
 #include "platform/forms/window.h"
 #include "platform/qt/accessibility/accessible_widgets.h"
 #include "platform/qt/window/native_destroy_watch.h"
+#include "platform/qt/window/placed_widgets.h"
 
 #include <QAction>
 #include <QIcon>
@@ -48,7 +49,14 @@ protected:
     Control& control(std::string_view name) override;
 
 private:
+    // The window in the order it is made: its frame, its controls, the tab order, the theme's
+    // colours, and the signals from the form to the window's logic.
     void build();
+    void buildFrame();
+    void buildControls();
+    void setTabOrder();
+    void watchTheme();
+    void wire();
     void routeKey(Qt::Key key);
     // The copy menu at a point of the window (a right-click) or at its copy anchor (the menu
     // key), when the window has a copy command and the point a control that offers it.
@@ -59,6 +67,7 @@ private:
     QPointer<FormWidget> form_;
     std::optional<Announcer> announcer_;
     ControlTable controls_;
+    PlacedWidgets placed_;
     // The context of every connection from the widgets to the window's logic and its controls.
     // It ends when the window unloads, and at the latest before the controls go: the widgets
     // live on until Qt deletes them later, and the input already queued for them reaches

@@ -2,9 +2,7 @@
 
 #include "platform/forms/colour_rule.h"
 #include "platform/qt/conversions/convert.h"
-#include "platform/qt/window/widgets.h"
 
-#include <QEvent>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QStyleHints>
@@ -13,13 +11,6 @@
 #endif
 
 namespace platform::qt {
-
-namespace {
-
-Colour fromQColor(const QColor& colour) {
-    return static_cast<Colour>(colour.red()) | (static_cast<Colour>(colour.green()) << 8U) |
-           (static_cast<Colour>(colour.blue()) << 16U);
-}
 
 ThemeColours themeOf(const QPalette& palette) {
     const auto role = [&palette](QPalette::ColorRole r) { return fromQColor(palette.color(r)); };
@@ -38,8 +29,6 @@ ThemeColours themeOf(const QPalette& palette) {
     return theme;
 }
 
-// Text in fore on back; the application's palette itself where that is what it has, so that
-// the default theme sets no palette of its own on any widget.
 void setColours(QWidget& widget, Colour fore, Colour back, const QPalette& application) {
     const QColor text = toQColor(fore);
     const QColor face = toQColor(back);
@@ -59,65 +48,6 @@ void setColours(QWidget& widget, Colour fore, Colour back, const QPalette& appli
     }
     if (palette != widget.palette() || !widget.testAttribute(Qt::WA_SetPalette)) {
         widget.setPalette(palette);
-    }
-}
-
-} // namespace
-
-ThemeWatch::ThemeWatch(QWidget* form, const WindowDesign& design)
-    : QObject(form), form_(form), design_(design) {
-    form->installEventFilter(this);
-#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
-    connect(QGuiApplication::styleHints(), &QStyleHints::colorSchemeChanged, this,
-            &ThemeWatch::schedule);
-#endif
-#if QT_VERSION >= QT_VERSION_CHECK(6, 10, 0)
-    connect(QGuiApplication::styleHints()->accessibility(),
-            &QAccessibilityHints::contrastPreferenceChanged, this, &ThemeWatch::schedule);
-#endif
-    apply();
-}
-
-bool ThemeWatch::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ApplicationPaletteChange ||
-        event->type() == QEvent::PaletteChange) {
-        schedule();
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-void ThemeWatch::schedule() {
-    if (!pending_) {
-        pending_ = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                pending_ = false;
-                apply();
-            },
-            Qt::QueuedConnection);
-    }
-}
-
-void ThemeWatch::apply() {
-    const QPalette application = QGuiApplication::palette();
-    const ThemeColours theme = themeOf(application);
-    const Ground ground = groundOf(theme);
-    setColours(*form_, ground.text, ground.face, application);
-    for (const auto& control : design_.controls) {
-        auto* widget = form_->findChild<QWidget*>(toQString(control.name));
-        if (widget == nullptr) {
-            continue;
-        }
-        const DrawnColours colours = coloursOf(design_, control, theme);
-        if (control.kind == ControlKind::Label) {
-            setColours(*widget, colours.fore, colours.back, application);
-        } else if (auto* line = dynamic_cast<LineWidget*>(widget)) {
-            line->setColour(toQColor(colours.fore));
-        } else if (auto* shape = dynamic_cast<ShapeWidget*>(widget)) {
-            shape->setColours(toQColor(colours.fore), toQColor(colours.back),
-                              toQColor(colours.fill));
-        }
     }
 }
 

@@ -1,30 +1,18 @@
 #pragma once
 
-#include "platform/forms/design.h"
+#include "platform/forms/colour_rule.h"
 
-#include <QObject>
+#include <QPalette>
 #include <QWidget>
 
-// The design's colours under the user's theme, kept in step with it while the program runs.
+// The desktop's colours in the colour rule's terms, and a widget's colours set from it.
 namespace platform::qt {
 
-// Colours the window's labels, lines and shapes by the colour rule under the application's
-// palette now, and again after each change of palette or colour scheme. Owned by the window.
-class ThemeWatch final : public QObject {
-public:
-    ThemeWatch(QWidget* form, const WindowDesign& design);
+// The roles of the colour rule from the palette, and whether the desktop asks for high contrast.
+[[nodiscard]] ThemeColours themeOf(const QPalette& palette);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    // Changes come in bursts: one repaint after the last of them.
-    void schedule();
-    void apply();
-
-    QWidget* form_;
-    const WindowDesign& design_;
-    bool pending_ = false;
-};
+// Text in fore on back; the application's palette itself where that is what it has, so that
+// the default theme sets no palette of its own on any widget.
+void setColours(QWidget& widget, Colour fore, Colour back, const QPalette& application);
 
 } // namespace platform::qt

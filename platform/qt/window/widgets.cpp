@@ -71,9 +71,9 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 ShapeWidget::ShapeWidget(QWidget* parent, const ShapeDesign& shape, float widthTwips,
                          double fullScale)
-    : QWidget(parent), shape_(shape), outline_(Qt::black), back_(toQColor(shape.backColour)),
-      fill_(toQColor(shape.fillColour)), widthTwips_(widthTwips), fullScale_(fullScale) {
-    // Shapes are drawn on the window: clicks go through them.
+    : QWidget(parent), shape_(shape), widthTwips_(widthTwips), fullScale_(fullScale) {
+    // Shapes are drawn on the window: clicks go through them. Their colours come from the
+    // theme watch, which colours every drawn control as the window is built.
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -112,9 +112,7 @@ void ShapeWidget::paintEvent(QPaintEvent* /*event*/) {
 }
 
 LineWidget::LineWidget(QWidget* parent, const LineDesign& line, QPoint from, QPoint to)
-    : QWidget(parent),
-      colour_(line.colour ? toQColor(*line.colour) : parent->palette().color(QPalette::WindowText)),
-      penWidth_(line.widthPixels) {
+    : QWidget(parent), penWidth_(line.widthPixels) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     // A line ends before its last point, as on Windows.
     const QRect bounds =

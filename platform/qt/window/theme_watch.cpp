@@ -1,0 +1,75 @@
+#include "platform/qt/window/theme_watch.h"
+
+#include "platform/forms/colour_rule.h"
+#include "platform/qt/conversions/convert.h"
+#include "platform/qt/window/system_colours.h"
+#include "platform/qt/window/widgets.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QStyleHints>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 10, 0)
+#include <QAccessibilityHints>
+#endif
+
+#include <utility>
+
+namespace platform::qt {
+
+ThemeWatch::ThemeWatch(QWidget* form, const WindowDesign& design, PlacedWidgets placed)
+    : QObject(form), form_(form), design_(design), placed_(std::move(placed)) {
+    form->installEventFilter(this);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    connect(QGuiApplication::styleHints(), &QStyleHints::colorSchemeChanged, this,
+            &ThemeWatch::schedule);
+#endif
+#if QT_VERSION >= QT_VERSION_CHECK(6, 10, 0)
+    connect(QGuiApplication::styleHints()->accessibility(),
+            &QAccessibilityHints::contrastPreferenceChanged, this, &ThemeWatch::schedule);
+#endif
+    apply();
+}
+
+bool ThemeWatch::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ApplicationPaletteChange ||
+        event->type() == QEvent::PaletteChange) {
+        schedule();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ThemeWatch::schedule() {
+    if (!pending_) {
+        pending_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                pending_ = false;
+                apply();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void ThemeWatch::apply() {
+    const QPalette application = QGuiApplication::palette();
+    const ThemeColours theme = themeOf(application);
+    const Ground ground = groundOf(theme);
+    setColours(*form_, ground.text, ground.face, application);
+    for (const auto& [control, widget] : placed_.all()) {
+        if (widget == nullptr) {
+            continue;
+        }
+        const DrawnColours colours = coloursOf(design_, *control, theme);
+        if (control->kind == ControlKind::Label) {
+            setColours(*widget, colours.fore, colours.back, application);
+        } else if (auto* line = dynamic_cast<LineWidget*>(widget.data())) {
+            line->setColour(toQColor(colours.fore));
+        } else if (auto* shape = dynamic_cast<ShapeWidget*>(widget.data())) {
+            shape->setColours(toQColor(colours.fore), toQColor(colours.back),
+                              toQColor(colours.fill));
+        }
+    }
+}
+
+} // namespace platform::qt
