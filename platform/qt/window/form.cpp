@@ -124,7 +124,6 @@ void QtWindow::buildFrame() {
                   client));
     }
     form.setFixedSize(client);
-    announcer_.emplace(&form);
 }
 
 void QtWindow::buildControls() {
@@ -185,6 +184,8 @@ void QtWindow::watchTheme() {
 
 void QtWindow::wire() {
     FormWidget& form = *form_;
+    // After the controls: a screen reader lists the form's children in the design's order.
+    announcer_.emplace(&form);
     QObject::connect(&form, &FormWidget::closeRequested, connections_.get(),
                      [this] { invokeGuarded([this] { unload(); }); });
     QObject::connect(&form, &FormWidget::keyPressed, connections_.get(),

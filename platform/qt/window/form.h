@@ -50,7 +50,7 @@ protected:
 
 private:
     // The window in the order it is made: its frame, its controls, the tab order, the theme's
-    // colours, and the signals from the form to the window's logic.
+    // colours, and the announcer and the signals from the form to the window's logic.
     void build();
     void buildFrame();
     void buildControls();
