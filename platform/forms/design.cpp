@@ -1,5 +1,6 @@
 #include "platform/forms/design.h"
 
+#include "platform/forms/twips.h"
 #include "platform/runtime/errors.h"
 
 #include <algorithm>
@@ -88,6 +89,10 @@ const ControlDesign* buttonForEscape(const WindowDesign& design) {
     return it == design.controls.end() ? nullptr : &*it;
 }
 
+namespace {
+
+// The control that a right-click at the point offers "Copy" on: the control shown in front
+// there, when it offers it.
 const ControlDesign* copyMenuAt(const WindowDesign& design, TwipPoint point,
                                 const std::function<bool(const ControlDesign&)>& shown) {
     for (const ControlDesign* control : std::views::reverse(stackingBackToFront(design))) {
@@ -119,6 +124,40 @@ std::optional<TwipPoint> copyMenuAnchor(const WindowDesign& design) {
         return std::nullopt;
     }
     return TwipPoint{area->left + area->width / 2, area->top + area->height / 2};
+}
+
+} // namespace
+
+std::optional<PixelPoint> copyMenuPlace(const WindowDesign& design,
+                                        std::optional<PixelPoint> clicked, double dotsPerInch,
+                                        const std::function<bool(const ControlDesign&)>& shown) {
+    if (clicked) {
+        const TwipPoint point{pixelsToTwips(clicked->x, dotsPerInch),
+                              pixelsToTwips(clicked->y, dotsPerInch)};
+        return copyMenuAt(design, point, shown) != nullptr ? clicked : std::nullopt;
+    }
+    if (const std::optional<TwipPoint> anchor = copyMenuAnchor(design)) {
+        return PixelPoint{twipsToPixels(anchor->x, dotsPerInch),
+                          twipsToPixels(anchor->y, dotsPerInch)};
+    }
+    return std::nullopt;
+}
+
+const ControlDesign* nextInTabOrder(const WindowDesign& design, const ControlDesign* from,
+                                    bool forward,
+                                    const std::function<bool(const ControlDesign&)>& canTakeFocus) {
+    const auto order = tabOrder(design);
+    const auto count = static_cast<std::ptrdiff_t>(order.size());
+    const auto found = std::ranges::find(order, from);
+    std::ptrdiff_t position = found != order.end() ? found - order.begin() : (forward ? -1 : count);
+    for (std::ptrdiff_t step = 0; step < count; ++step) {
+        position = ((forward ? position + 1 : position - 1) % count + count) % count;
+        const ControlDesign* next = order[static_cast<std::size_t>(position)];
+        if (next != from && canTakeFocus(*next)) {
+            return next;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace platform

@@ -138,13 +138,24 @@ struct WindowDesign {
 // The one item of the copy menu; each backend shows its own shortcut text beside it.
 inline constexpr std::string_view copyCaption = "&Copy";
 
-// The control that a right-click at the point offers "Copy" on: the control shown in front
-// there, when it offers it.
+// A point in a window's client pixels.
+struct PixelPoint {
+    int x = 0;
+    int y = 0;
+};
+
+// Where the copy menu opens, in the window's client pixels at that scale: at a right-click on the
+// control shown in front there, when it offers "Copy"; from the keyboard (no click), in the middle
+// of the controls that offer it. nullopt where no menu opens.
+[[nodiscard]] std::optional<PixelPoint>
+copyMenuPlace(const WindowDesign& design, std::optional<PixelPoint> clicked, double dotsPerInch,
+              const std::function<bool(const ControlDesign&)>& shown);
+
+// The control the focus moves to from `from` (nullptr: from outside the tab order), forward or
+// back along the tab order and round, past those that cannot take it; nullptr when no other can.
 [[nodiscard]] const ControlDesign*
-copyMenuAt(const WindowDesign& design, TwipPoint point,
-           const std::function<bool(const ControlDesign&)>& shown);
-// Where the menu key opens the copy menu: the middle of the controls that offer it, if any do.
-[[nodiscard]] std::optional<TwipPoint> copyMenuAnchor(const WindowDesign& design);
+nextInTabOrder(const WindowDesign& design, const ControlDesign* from, bool forward,
+               const std::function<bool(const ControlDesign&)>& canTakeFocus);
 
 // The button that Esc presses: the window's cancel button, if it has one.
 [[nodiscard]] const ControlDesign* buttonForEscape(const WindowDesign& design);

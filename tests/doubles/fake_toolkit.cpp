@@ -115,17 +115,12 @@ void FakeWindow::pressEscape() {
 }
 
 void FakeWindow::pressTab() {
-    const auto order = tabOrder(design_);
-    if (order.empty()) {
-        return;
-    }
-    auto it = std::ranges::find(order, focused_, &ControlDesign::name);
-    for (std::size_t step = 0; step < order.size(); ++step) {
-        it = (it == order.end() || std::next(it) == order.end()) ? order.begin() : std::next(it);
-        if (control((*it)->name).visible()) {
-            focused_ = (*it)->name;
-            return;
-        }
+    const ControlDesign* focused = focused_.empty() ? nullptr : &findControl(design_, focused_);
+    if (const ControlDesign* next =
+            nextInTabOrder(design_, focused, true, [this](const ControlDesign& control) {
+                return this->control(control.name).visible();
+            })) {
+        focused_ = next->name;
     }
 }
 
@@ -137,11 +132,12 @@ void FakeWindow::pressCopy() {
 
 bool FakeWindow::copyFromMenu(std::string_view name) {
     const ControlDesign& design = findControl(design_, name);
-    const TwipPoint middle{design.rect.left + design.rect.width / 2,
-                           design.rect.top + design.rect.height / 2};
+    // At 1440 dots per inch a pixel is a twip.
+    const PixelPoint middle{design.rect.left + design.rect.width / 2,
+                            design.rect.top + design.rect.height / 2};
     const auto shown = [this](const ControlDesign& c) { return control(c.name).visible(); };
     if (!shown_ || !copyHandler_ || !copyAvailable_ ||
-        copyMenuAt(design_, middle, shown) != &design) {
+        !copyMenuPlace(design_, middle, 1440.0, shown)) {
         return false;
     }
     copyHandler_();

@@ -1,5 +1,4 @@
 // The window's copy command: its keys, its menu and the clipboard it writes to.
-#include "platform/forms/twips.h"
 #include "platform/qt/conversions/convert.h"
 #include "platform/qt/fatal.h"
 #include "platform/qt/window/form.h"
@@ -60,24 +59,17 @@ void QtWindow::showCopyMenu(std::optional<QPoint> at) {
     if (!loaded_ || !form_ || !copyAction_ || (copyMenu_ && copyMenu_->isVisible())) {
         return;
     }
-    QPoint position;
-    if (at) {
-        const TwipPoint point{pixelsToTwips(at->x(), dotsPerInch_),
-                              pixelsToTwips(at->y(), dotsPerInch_)};
-        const auto shown = [this](const ControlDesign& control) {
-            const QWidget* widget = placed_.find(control.name);
-            return widget != nullptr && widget->isVisible();
-        };
-        if (copyMenuAt(design_, point, shown) == nullptr) {
-            return;
-        }
-        position = *at;
-    } else if (const std::optional<TwipPoint> anchor = copyMenuAnchor(design_)) {
-        position =
-            QPoint(twipsToPixels(anchor->x, dotsPerInch_), twipsToPixels(anchor->y, dotsPerInch_));
-    } else {
+    const auto shown = [this](const ControlDesign& control) {
+        const QWidget* widget = placed_.find(control.name);
+        return widget != nullptr && widget->isVisible();
+    };
+    const std::optional<PixelPoint> place =
+        copyMenuPlace(design_, at ? std::optional<PixelPoint>({at->x(), at->y()}) : std::nullopt,
+                      dotsPerInch_, shown);
+    if (!place) {
         return;
     }
+    const QPoint position(place->x, place->y);
     auto* menu = new QMenu(form_);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     // An item of the menu's own, so that greying it leaves the keys to the window: a disabled

@@ -1,6 +1,5 @@
 // The copy command: Ctrl+C and Ctrl+Insert, and the menu that offers "Copy".
 #include "form.h"
-#include "platform/forms/twips.h"
 #include "platform/win32/fatal.h"
 #include "platform/win32/services/clipboard.h"
 #include "platform/win32/text/text.h"
@@ -76,24 +75,21 @@ bool Win32Window::showCopyMenu(std::optional<POINT> at) {
     if (!copyHandler_ || !loaded_ || copyMenuOpen_) {
         return false;
     }
-    POINT screen{};
+    std::optional<PixelPoint> clicked;
     if (at) {
         POINT client = *at;
         ::ScreenToClient(handle(), &client);
-        const TwipPoint point{pixelsToTwips(client.x, dpi_), pixelsToTwips(client.y, dpi_)};
-        const auto shown = [this](const ControlDesign& design) {
-            return control(design.name).visible();
-        };
-        if (copyMenuAt(design_, point, shown) == nullptr) {
-            return false;
-        }
-        screen = *at;
-    } else if (const std::optional<TwipPoint> anchor = copyMenuAnchor(design_)) {
-        screen = {twipsToPixels(anchor->x, dpi_), twipsToPixels(anchor->y, dpi_)};
-        ::ClientToScreen(handle(), &screen);
-    } else {
+        clicked = PixelPoint{client.x, client.y};
+    }
+    const auto shown = [this](const ControlDesign& design) {
+        return control(design.name).visible();
+    };
+    const std::optional<PixelPoint> place = copyMenuPlace(design_, clicked, dpi_, shown);
+    if (!place) {
         return false;
     }
+    POINT screen{place->x, place->y};
+    ::ClientToScreen(handle(), &screen);
     const Menu menu(::CreatePopupMenu());
     const std::wstring item = widen(copyCaption) + L"\tCtrl+C";
     const UINT state = copyAvailable_ ? MF_ENABLED : MF_GRAYED;

@@ -14,23 +14,17 @@ std::string Win32Window::focusedName() const {
 }
 
 bool Win32Window::moveFocus(bool forward, HWND from) {
-    const auto order = tabOrder(design_);
-    const auto count = static_cast<std::ptrdiff_t>(order.size());
-    const ControlDesign* current = designOf(from);
-    const auto found = std::ranges::find(order, current);
-    std::ptrdiff_t position = found != order.end() ? found - order.begin() : (forward ? -1 : count);
-    for (std::ptrdiff_t step = 0; step < count; ++step) {
-        position = ((forward ? position + 1 : position - 1) % count + count) % count;
-        const auto child =
-            std::ranges::find(children_, order[static_cast<std::size_t>(position)], &Child::design);
-        if (child != children_.end() && child->window != from &&
-            ::IsWindowVisible(child->window) != FALSE &&
-            ::IsWindowEnabled(child->window) != FALSE) {
-            ::SetFocus(child->window);
-            return true;
-        }
+    const ControlDesign* next =
+        nextInTabOrder(design_, designOf(from), forward, [this](const ControlDesign& control) {
+            const auto child = std::ranges::find(children_, &control, &Child::design);
+            return child != children_.end() && ::IsWindowVisible(child->window) != FALSE &&
+                   ::IsWindowEnabled(child->window) != FALSE;
+        });
+    if (next == nullptr) {
+        return false;
     }
-    return false;
+    ::SetFocus(std::ranges::find(children_, next, &Child::design)->window);
+    return true;
 }
 
 void Win32Window::focusFirst() {
