@@ -48,24 +48,6 @@ FakeWindow::~FakeWindow() {
     std::erase(toolkit_.windows_, this);
 }
 
-void FakeWindow::show() {
-    if (loaded_) {
-        shown_ = true;
-        ++showCount_;
-    }
-}
-
-void FakeWindow::unload() {
-    if (!loaded_) {
-        return;
-    }
-    if (unloadHandler_) {
-        unloadHandler_();
-    }
-    loaded_ = false;
-    shown_ = false;
-}
-
 Control& FakeWindow::control(std::string_view name) {
     return controls_.find(name);
 }
@@ -79,7 +61,7 @@ std::vector<std::string> FakeWindow::controlNames() const {
 }
 
 void FakeWindow::click(std::string_view name) {
-    if (!shown_) {
+    if (!shown()) {
         return;
     }
     auto& target = control(name);
@@ -125,8 +107,8 @@ void FakeWindow::pressTab() {
 }
 
 void FakeWindow::pressCopy() {
-    if (shown_ && copyHandler_) {
-        copyHandler_();
+    if (shown()) {
+        copy();
     }
 }
 
@@ -135,17 +117,17 @@ bool FakeWindow::copyFromMenu(std::string_view name) {
     // At 1440 dots per inch a pixel is a twip.
     const PixelPoint middle{design.rect.left + design.rect.width / 2,
                             design.rect.top + design.rect.height / 2};
-    const auto shown = [this](const ControlDesign& c) { return control(c.name).visible(); };
-    if (!shown_ || !copyHandler_ || !copyAvailable_ ||
-        !copyMenuPlace(design_, middle, 1440.0, shown)) {
+    const auto visible = [this](const ControlDesign& c) { return control(c.name).visible(); };
+    if (!shown() || !hasCopyCommand() || !copyAvailable() ||
+        !copyMenuPlace(design_, middle, 1440.0, visible)) {
         return false;
     }
-    copyHandler_();
+    copy();
     return true;
 }
 
 void FakeWindow::closeBox() {
-    if (shown_) {
+    if (shown()) {
         unload();
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/forms/control_table.h"
-#include "platform/forms/window.h"
+#include "platform/forms/window_base.h"
 
 #include <map>
 #include <optional>
@@ -14,20 +14,14 @@ namespace platform::fake {
 
 class FakeToolkit;
 
-class FakeWindow final : public Window {
+class FakeWindow final : public WindowBase {
 public:
     FakeWindow(FakeToolkit& toolkit, const WindowDesign& design);
     ~FakeWindow() override;
 
-    void show() override;
-    void unload() override;
-    [[nodiscard]] bool loaded() const override { return loaded_; }
-    void onUnload(Handler handler) override { unloadHandler_ = std::move(handler); }
     [[nodiscard]] std::string caption() const override { return caption_; }
     void setCaption(const std::string& caption) override { caption_ = caption; }
     void announce(const std::string& text) override { announcements_.push_back(text); }
-    void onCopy(Handler handler) override { copyHandler_ = std::move(handler); }
-    void setCopyAvailable(bool available) override { copyAvailable_ = available; }
     void copyToClipboard(const std::string& text) override { clipboard_ = text; }
 
     // The user's side. A click on a hidden control or a closed window reaches nothing.
@@ -44,7 +38,6 @@ public:
     void setBlocked(bool blocked);
 
     [[nodiscard]] const WindowDesign& design() const { return design_; }
-    [[nodiscard]] bool shown() const { return shown_; }
     [[nodiscard]] int showCount() const { return showCount_; }
     [[nodiscard]] const std::string& focused() const { return focused_; }
     // What a screen reader was given to speak, oldest first.
@@ -59,18 +52,16 @@ protected:
     Control& control(std::string_view name) override;
 
 private:
+    void present(bool /*first*/) override { ++showCount_; }
+    void close() override {}
+
     FakeToolkit& toolkit_;
     const WindowDesign& design_;
     ControlTable controls_;
-    Handler unloadHandler_;
-    Handler copyHandler_;
-    bool copyAvailable_ = false;
     std::optional<std::string> clipboard_;
     std::string caption_;
     std::string focused_;
     std::vector<std::string> announcements_;
-    bool loaded_ = true;
-    bool shown_ = false;
     int showCount_ = 0;
 };
 

@@ -10,8 +10,7 @@
 
 namespace platform::qt {
 
-void QtWindow::onCopy(Handler handler) {
-    copyHandler_ = std::move(handler);
+void QtWindow::offerCopy() {
     if (copyAction_ || !form_) {
         return;
     }
@@ -25,13 +24,8 @@ void QtWindow::onCopy(Handler handler) {
     action->setShortcuts(keys);
     action->setShortcutContext(Qt::WindowShortcut);
     form_->addAction(action);
-    QObject::connect(action, &QAction::triggered, connections_.get(), [this] {
-        invokeGuarded([this] {
-            if (copyHandler_) {
-                copyHandler_();
-            }
-        });
-    });
+    QObject::connect(action, &QAction::triggered, connections_.get(),
+                     [this] { invokeGuarded([this] { copy(); }); });
     copyAction_ = action;
 
     // The menu key reaches the window as a context menu request on some platforms and not on
@@ -46,17 +40,13 @@ void QtWindow::onCopy(Handler handler) {
     }
 }
 
-void QtWindow::setCopyAvailable(bool available) {
-    copyAvailable_ = available;
-}
-
 void QtWindow::copyToClipboard(const std::string& text) {
     // Qt hands the text on to a clipboard manager when the program ends, where one runs.
     QGuiApplication::clipboard()->setText(toQString(text), QClipboard::Clipboard);
 }
 
 void QtWindow::showCopyMenu(std::optional<QPoint> at) {
-    if (!loaded_ || !form_ || !copyAction_ || (copyMenu_ && copyMenu_->isVisible())) {
+    if (!loaded() || !form_ || !copyAction_ || (copyMenu_ && copyMenu_->isVisible())) {
         return;
     }
     const auto shown = [this](const ControlDesign& control) {
@@ -76,7 +66,7 @@ void QtWindow::showCopyMenu(std::optional<QPoint> at) {
     // shortcut would hand Ctrl+C to a word list, which copies its one word.
     QAction* item = menu->addAction(copyAction_->text() + u'\t' +
                                     copyAction_->shortcut().toString(QKeySequence::NativeText));
-    item->setEnabled(copyAvailable_);
+    item->setEnabled(copyAvailable());
     QObject::connect(item, &QAction::triggered, copyAction_, &QAction::trigger);
     copyMenu_ = menu;
     // Not exec(): no nested event loop, so the slow draw's ticks and every other event go on

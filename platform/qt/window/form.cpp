@@ -211,8 +211,8 @@ void QtWindow::routeKey(Qt::Key key) {
     }
 }
 
-void QtWindow::show() {
-    if (!loaded_ || !form_) {
+void QtWindow::present(bool /*first*/) {
+    if (!form_) {
         return;
     }
     // Some window managers offer a minimize button the window does not ask for; a window
@@ -223,14 +223,7 @@ void QtWindow::show() {
     form_->activateWindow();
 }
 
-void QtWindow::unload() {
-    if (!loaded_) {
-        return;
-    }
-    loaded_ = false;
-    if (unloadHandler_) {
-        unloadHandler_();
-    }
+void QtWindow::close() {
     // As a destroyed window on Windows: what is still queued for the widgets reaches no handler.
     // This may run inside one of those connections; Qt lets a slot end its own context.
     connections_.reset();

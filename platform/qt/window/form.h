@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/forms/control_table.h"
-#include "platform/forms/window.h"
+#include "platform/forms/window_base.h"
 #include "platform/qt/accessibility/accessible_widgets.h"
 #include "platform/qt/window/native_destroy_watch.h"
 #include "platform/qt/window/placed_widgets.h"
@@ -24,20 +24,14 @@ class FormWidget;
 class QtToolkit;
 
 // A window of the design, built from Qt widgets.
-class QtWindow final : public Window {
+class QtWindow final : public WindowBase {
 public:
     QtWindow(QtToolkit& toolkit, const WindowDesign& design);
     ~QtWindow() override;
 
-    void show() override;
-    void unload() override;
-    [[nodiscard]] bool loaded() const override { return loaded_; }
-    void onUnload(Handler handler) override { unloadHandler_ = std::move(handler); }
     [[nodiscard]] std::string caption() const override;
     void setCaption(const std::string& caption) override;
     void announce(const std::string& text) override;
-    void onCopy(Handler handler) override;
-    void setCopyAvailable(bool available) override;
     void copyToClipboard(const std::string& text) override;
 
     // For tests and tools that look at the real widgets.
@@ -49,6 +43,9 @@ protected:
     Control& control(std::string_view name) override;
 
 private:
+    void present(bool first) override;
+    void close() override;
+    void offerCopy() override;
     // The window in the order it is made: its frame, its controls, the tab order, the theme's
     // colours, and the announcer and the signals from the form to the window's logic.
     void build();
@@ -73,13 +70,9 @@ private:
     // live on until Qt deletes them later, and the input already queued for them reaches
     // nothing.
     std::unique_ptr<QObject> connections_ = std::make_unique<QObject>();
-    Handler unloadHandler_;
-    Handler copyHandler_;
     QPointer<QAction> copyAction_;
     QPointer<QMenu> copyMenu_;
-    bool copyAvailable_ = false;
     double dotsPerInch_ = 96.0;
-    bool loaded_ = true;
 };
 
 class QtToolkit final : public Toolkit {

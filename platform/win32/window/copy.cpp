@@ -21,16 +21,8 @@ bool held(int key) {
 
 } // namespace
 
-void Win32Window::onCopy(Handler handler) {
-    copyHandler_ = std::move(handler);
-}
-
 void Win32Window::copyToClipboard(const std::string& text) {
     putOnClipboard(handle(), widen(text));
-}
-
-void Win32Window::setCopyAvailable(bool available) {
-    copyAvailable_ = available;
 }
 
 bool Win32Window::routeCopyKey(const MSG& message) {
@@ -41,7 +33,7 @@ bool Win32Window::routeCopyKey(const MSG& message) {
         (message.message == WM_KEYDOWN && (key == 'C' || key == VK_INSERT || key == VK_APPS)) ||
         (message.message == WM_SYSKEYDOWN && key == VK_F10) ||
         (message.message == WM_KEYUP && key == VK_APPS);
-    if (!copyHandler_ || !candidate) {
+    if (!hasCopyCommand() || !candidate) {
         return false;
     }
     if (message.message == WM_KEYUP) {
@@ -65,14 +57,14 @@ bool Win32Window::routeCopyKey(const MSG& message) {
         return false;
     }
     if (control && !alt && !held(VK_SHIFT)) {
-        invokeGuarded(copyHandler_);
+        invokeGuarded([this] { copy(); });
         return true;
     }
     return false;
 }
 
 bool Win32Window::showCopyMenu(std::optional<POINT> at) {
-    if (!copyHandler_ || !loaded_ || copyMenuOpen_) {
+    if (!hasCopyCommand() || !loaded() || copyMenuOpen_) {
         return false;
     }
     std::optional<PixelPoint> clicked;
@@ -92,7 +84,7 @@ bool Win32Window::showCopyMenu(std::optional<POINT> at) {
     ::ClientToScreen(handle(), &screen);
     const Menu menu(::CreatePopupMenu());
     const std::wstring item = widen(copyCaption) + L"\tCtrl+C";
-    const UINT state = copyAvailable_ ? MF_ENABLED : MF_GRAYED;
+    const UINT state = copyAvailable() ? MF_ENABLED : MF_GRAYED;
     if (!menu || ::AppendMenuW(menu.get(), MF_STRING | state, copyItem, item.c_str()) == FALSE) {
         return true;
     }
@@ -102,8 +94,8 @@ bool Win32Window::showCopyMenu(std::optional<POINT> at) {
         ::TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screen.x,
                          screen.y, 0, handle(), nullptr));
     copyMenuOpen_ = false;
-    if (chosen == copyItem && loaded_) {
-        invokeGuarded(copyHandler_);
+    if (chosen == copyItem && loaded()) {
+        invokeGuarded([this] { copy(); });
     }
     return true;
 }

@@ -253,31 +253,20 @@ const ControlDesign* Win32Window::designOf(HWND child) const {
     return it == children_.end() ? nullptr : it->design;
 }
 
-void Win32Window::show() {
-    if (!loaded_) {
-        return;
-    }
+void Win32Window::present(bool first) {
     // A window minimized by some other means than a button of its own comes back.
     ::ShowWindow(handle(), ::IsIconic(handle()) != FALSE ? SW_RESTORE : SW_SHOW);
     ::SetForegroundWindow(handle());
     ::BringWindowToTop(handle());
-    if (!shown_) {
-        shown_ = true;
+    if (first) {
         focusFirst();
     }
 }
 
-void Win32Window::unload() {
-    if (!loaded_) {
-        return;
-    }
-    loaded_ = false;
+void Win32Window::close() {
     if (copyMenuOpen_) {
         // The menu's own loop would keep it on screen over a window that is gone.
         ::EndMenu();
-    }
-    if (unloadHandler_) {
-        unloadHandler_();
     }
     // Only hidden: the window may be unloading inside one of its own messages. It is destroyed
     // with this object.

@@ -4,7 +4,7 @@
 #include "controls.h"
 #include "picture_box.h"
 #include "platform/forms/control_table.h"
-#include "platform/forms/window.h"
+#include "platform/forms/window_base.h"
 #include "platform/win32/accessibility/events.h"
 #include "platform/win32/accessibility/subclass.h"
 #include "platform/win32/system/handles.h"
@@ -28,20 +28,14 @@ class Win32Toolkit;
 inline constexpr int firstChildId = 100;
 
 // A window of the design, built from Win32 child windows; shapes and lines it paints itself.
-class Win32Window final : public Window, public Surface {
+class Win32Window final : public WindowBase, public Surface {
 public:
     Win32Window(Win32Toolkit& toolkit, const WindowDesign& design);
     ~Win32Window() override;
 
-    void show() override;
-    void unload() override;
-    [[nodiscard]] bool loaded() const override { return loaded_; }
-    void onUnload(Handler handler) override { unloadHandler_ = std::move(handler); }
     [[nodiscard]] std::string caption() const override;
     void setCaption(const std::string& caption) override;
     void announce(const std::string& text) override;
-    void onCopy(Handler handler) override;
-    void setCopyAvailable(bool available) override;
     void copyToClipboard(const std::string& text) override;
     // What the last announcement left for screen readers that know no UI Automation notification.
     [[nodiscard]] const SpokenDescription& spokenDescription() const { return spoken_; }
@@ -75,6 +69,8 @@ private:
         std::unique_ptr<AccessibleSubclass> accessible;
     };
 
+    void present(bool first) override;
+    void close() override;
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void build();
@@ -121,12 +117,7 @@ private:
     // A hidden control that had the focus, and the control that took it over.
     std::map<HWND, HWND> focusHeirs_;
     SpokenDescription spoken_;
-    Handler unloadHandler_;
-    Handler copyHandler_;
-    bool copyAvailable_ = false;
     bool copyMenuOpen_ = false;
-    bool loaded_ = true;
-    bool shown_ = false;
 };
 
 class Win32Toolkit final : public Toolkit {
