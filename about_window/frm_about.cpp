@@ -69,7 +69,7 @@ void frmAbout::load() {
 
 void frmAbout::Form_Load() {
     const std::string title(platform::app::title);
-    window_->setCaption("About " + title);
+    window_->setCaption(aboutCaption());
     window_->get<platform::Label>("lblVersion")
         .setCaption("Version " + std::to_string(platform::app::major) + "." +
                     std::to_string(platform::app::minor) + "." +

@@ -126,4 +126,8 @@ const platform::WindowDesign& frmAboutDesign() {
     return design;
 }
 
+std::string aboutCaption() {
+    return "About " + std::string(platform::app::title);
+}
+
 } // namespace pretextor

@@ -18,4 +18,14 @@ std::int16_t drawIndex(platform::RandomSource& random, const WordList& list) {
     return platform::toInt16(platform::roundHalfEven(product));
 }
 
+std::string excuseText(std::span<const std::string> words) {
+    std::string text;
+    for (const std::string& word : words) {
+        if (!word.empty()) {
+            text += (text.empty() ? "" : " ") + word;
+        }
+    }
+    return text;
+}
+
 } // namespace engine

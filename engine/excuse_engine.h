@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace platform {
@@ -23,6 +24,10 @@ struct WordList {
 
 // The word at index; one past the last word yields "". Anything else outside throws.
 [[nodiscard]] std::string_view lookup(const WordList& list, std::int16_t index);
+
+// The excuse as one phrase: its words joined by spaces, an empty word (one past a list's end)
+// left out.
+[[nodiscard]] std::string excuseText(std::span<const std::string> words);
 
 // One draw: the next random number times the list's factor, rounded with halves to even.
 [[nodiscard]] std::int16_t drawIndex(platform::RandomSource& random, const WordList& list);

@@ -90,20 +90,18 @@ void Form1::doexcuse() {
     services_.random.reseed(BarStep);
     services_.random.reseed(services_.clock.secondsSinceMidnight());
     const auto& lists = engine::wordLists();
-    std::string excuse;
+    std::array<std::string, 4> words;
     for (std::size_t i = 0; i < lists.size(); ++i) {
         BarStep = engine::drawIndex(services_.random, lists[i]);
         PickedWord = control<ListBox>(listNames[i]).item(BarStep);
         control<Label>(labelNames[i]).setCaption(PickedWord);
-        if (!PickedWord.empty()) {
-            excuse += (excuse.empty() ? "" : " ") + PickedWord;
-        }
+        words[i] = PickedWord;
     }
-    ShownExcuse = excuse;
+    ShownExcuse = engine::excuseText(words);
     window_->setCopyAvailable(!ShownExcuse.empty());
     // Every draw is the user's doing; a blind user hears the excuse as one phrase, since screen
     // readers pass over changes to labels the focus is not on.
-    window_->announce(excuse);
+    window_->announce(ShownExcuse);
 }
 
 void Form1::Form_Copy() {

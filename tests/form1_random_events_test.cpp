@@ -83,11 +83,7 @@ TEST_F(Form1Fixture, RandomEventSequencesKeepTheWindowConsistent) {
         if (excuses == 0) {
             ASSERT_EQ(shown, wasShown);
         } else {
-            std::string words;
-            for (const auto& word : shown) {
-                words += word.empty() || words.empty() ? word : " " + word;
-            }
-            ASSERT_EQ(window->announcements().back(), words);
+            ASSERT_EQ(window->announcements().back(), engine::excuseText(shown));
         }
         if (shown[0] != "Press") {
             for (std::size_t i = 0; i < lists.size(); ++i) {

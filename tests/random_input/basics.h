@@ -2,6 +2,9 @@
 
 // What every part of the random input driver shares: the clock, the failure it throws, and the
 // program's windows by title.
+#include "about_window/frm_about_design.h"
+#include "main_window/form1_design.h"
+
 #include <array>
 #include <chrono>
 #include <string>
@@ -12,8 +15,8 @@ namespace random_input {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr std::string_view mainTitle = "VORN: Random Pretextor";
-constexpr std::string_view aboutTitle = "About VORN: Pretextor";
+inline const std::string mainTitle(pretextor::form1Design().caption);
+inline const std::string aboutTitle = pretextor::aboutCaption();
 // How long the program may take, under the sanitizers on a loaded machine, to settle.
 constexpr auto settleTimeout = std::chrono::seconds(30);
 

@@ -9,6 +9,7 @@
 #include "engine/excuse_engine.h"
 #include "links/module1.h"
 #include "main_window/form1_design.h"
+#include "platform/forms/twips.h"
 
 #include <algorithm>
 #include <chrono>
@@ -255,10 +256,15 @@ void checkLinks(const std::vector<Node>& tree, const platform::WindowDesign& win
     }
 }
 
+// Twips as the program places them at the 96 dpi this client runs at.
+int pixels(int twips) {
+    return platform::twipsToPixels(twips, 96);
+}
+
 // A control of the main window, found where the design puts it.
 HWND controlOf(HWND main, std::string_view name) {
     const platform::TwipRect& rect = designOf(pretextor::form1Design(), name).rect;
-    POINT centre{(rect.left + rect.width / 2) / 15, (rect.top + rect.height / 2) / 15};
+    POINT centre{pixels(rect.left + rect.width / 2), pixels(rect.top + rect.height / 2)};
     return ::ChildWindowFromPointEx(main, centre, CWP_SKIPINVISIBLE);
 }
 
@@ -381,7 +387,7 @@ bool checkSlowDraw(HWND main, const Node& bar, const Node& calculate, bool lastT
     expect(bar.role() == ROLE_SYSTEM_PROGRESSBAR, "with the progress bar role");
     const platform::WindowDesign& form1 = pretextor::form1Design();
     const platform::TwipRect& drawn = designOf(form1, "Shape1").rect;
-    const LONG frame = designOf(form1, designOf(form1, "Shape1").progressFrame).rect.width / 15;
+    const LONG frame = pixels(designOf(form1, designOf(form1, "Shape1").progressFrame).rect.width);
     POINT origin{0, 0};
     ::ClientToScreen(main, &origin);
     bool placed = false;
@@ -410,9 +416,9 @@ bool checkSlowDraw(HWND main, const Node& bar, const Node& calculate, bool lastT
         }
         if (width > 1 && !placed) {
             placed = true;
-            expect(area.left == origin.x + drawn.left / 15 &&
-                       area.top == origin.y + drawn.top / 15 &&
-                       area.bottom - area.top == drawn.height / 15,
+            expect(area.left == origin.x + pixels(drawn.left) &&
+                       area.top == origin.y + pixels(drawn.top) &&
+                       area.bottom - area.top == pixels(drawn.height),
                    "it is where it is drawn, " + std::to_string(width) + " pixels wide");
             expect(hit.vt == VT_I4 && hit.lVal == bar.id, "and a point on it finds it");
         }
@@ -534,7 +540,7 @@ HWND aboutShowsItsLinks(const std::vector<Node>& tree, const platform::WindowDes
         SUCCEEDED(find(tree, std::string(designOf(form1, "Command2").text), ROLE_SYSTEM_PUSHBUTTON)
                       .doDefaultAction()),
         "\"About\" is pressed");
-    const HWND about = shown("About VORN: Pretextor");
+    const HWND about = shown(pretextor::aboutCaption());
     const std::vector<Node> aboutTree = children(about);
     const platform::WindowDesign& frmAbout = pretextor::frmAboutDesign();
     const std::string pictureName(designOf(frmAbout, "picIcon").accessibleName);
@@ -558,7 +564,7 @@ void checkRefusedUnderTheBox(HWND main, HWND about, const Node& fast, const Node
     const Node sysInfo = find(children(about), caption, ROLE_SYSTEM_PUSHBUTTON);
     expect(SUCCEEDED(sysInfo.doDefaultAction()), "\"System Info...\" is pressed");
     HWND box = nullptr;
-    expect(waitFor([&] { return (box = ::FindWindowW(L"#32770", L"VORN: Pretextor")) != nullptr; }),
+    expect(waitFor([&] { return (box = messageBox()) != nullptr; }),
            "with no tool registered, the message box opens");
     waitFor([&] { return ::IsWindowEnabled(main) == FALSE; });
     for (const Node* node : {&fast, &calculate, &sysInfo}) {

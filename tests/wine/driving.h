@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "engine/excuse_engine.h"
+#include "platform/app_info.h"
 #include "platform/forms/design.h"
 #include "platform/win32/text/text.h"
 
@@ -80,6 +81,13 @@ inline HWND shownWindow(std::string_view caption) {
     return shown;
 }
 
+// The program's message box, once it is on screen: its caption is set before its text and
+// buttons are.
+inline HWND messageBox() {
+    const HWND box = ::FindWindowW(L"#32770", widen(platform::app::title).c_str());
+    return box != nullptr && ::IsWindowVisible(box) != FALSE ? box : nullptr;
+}
+
 // Every child window, at any depth, in the system's order.
 inline std::vector<HWND> childWindows(HWND parent) {
     std::vector<HWND> windows;
@@ -135,6 +143,14 @@ inline std::string textOf(HWND window) {
         ::SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(length));
     return narrow(text);
+}
+
+// A child window's rectangle in its parent's client pixels.
+inline RECT rectInParent(HWND child) {
+    RECT rect{};
+    ::GetWindowRect(child, &rect);
+    ::MapWindowPoints(nullptr, ::GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 // A small UTF-16 file, such as the one a stub writes its command line to; "" when absent.

@@ -39,10 +39,7 @@ std::vector<Child> childrenOf(HWND parent) {
     for (HWND window : childWindows(parent)) {
         wchar_t name[64] = {};
         ::GetClassNameW(window, name, 64);
-        RECT rect{};
-        ::GetWindowRect(window, &rect);
-        ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-        children.push_back({window, narrow(name), textOf(window), rect});
+        children.push_back({window, narrow(name), textOf(window), rectInParent(window)});
     }
     return children;
 }
@@ -81,13 +78,6 @@ HWND focusIn(HWND window) {
     info.cbSize = sizeof(info);
     const DWORD thread = ::GetWindowThreadProcessId(window, nullptr);
     return ::GetGUIThreadInfo(thread, &info) != FALSE ? info.hwndFocus : nullptr;
-}
-
-// The program's message box, once it is on screen: its caption is set before its text and
-// buttons are.
-HWND messageBox() {
-    const HWND box = ::FindWindowW(L"#32770", L"VORN: Pretextor");
-    return box != nullptr && ::IsWindowVisible(box) != FALSE ? box : nullptr;
 }
 
 // Where the design's controls land at one scale, in client pixels: twips rounded to pixels.
@@ -201,14 +191,6 @@ void putOnClipboard(const std::wstring& text) {
     expect(::OpenClipboard(nullptr) != FALSE && ::EmptyClipboard() != FALSE &&
                ::SetClipboardData(CF_UNICODETEXT, memory) != nullptr && ::CloseClipboard(),
            "the driver puts its own text on the clipboard");
-}
-
-std::string joined(const std::vector<std::string>& words) {
-    std::string text;
-    for (const auto& word : words) {
-        text += (text.empty() ? "" : " ") + word;
-    }
-    return text;
 }
 
 std::string versionString(const std::wstring& exe, const wchar_t* name) {
@@ -428,7 +410,7 @@ void checkFastDrawIsCopied(const MainWindow& main) {
     click(main.calculate);
     expect(waitFor([&] { return formAnExcuse(main.words()); }),
            "a fast draw shows four words from the four lists");
-    const std::string excuse = joined(main.words());
+    const std::string excuse = engine::excuseText(main.words());
     press({VK_CONTROL, 'C'});
     expect(waitFor([&] { return clipboardText() == excuse; }),
            "Ctrl+C, with a word list focused, copies \"" + excuse + "\"");
@@ -482,7 +464,7 @@ void checkSlowDraws(const MainWindow& main) {
 
 HWND aboutOpensInPlace(const MainWindow& main) {
     click(main.about);
-    const HWND box = shownWindow("About VORN: Pretextor");
+    const HWND box = shownWindow(pretextor::aboutCaption());
     expect(box != nullptr, "About opens");
     POINT origin{0, 0};
     ::ClientToScreen(box, &origin);

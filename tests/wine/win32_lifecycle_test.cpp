@@ -25,7 +25,7 @@ class Win32Lifecycle : public StartedForm1<platform::win32::Win32Toolkit> {
 protected:
     Win32Lifecycle() { main = driving::shownWindow(pretextor::form1Design().caption); }
 
-    static HWND about() { return driving::shownWindow("About VORN: Pretextor"); }
+    static HWND about() { return driving::shownWindow(pretextor::aboutCaption()); }
 
     // The design's button, found by its caption.
     static HWND button(HWND window, const platform::WindowDesign& design, std::string_view name) {

@@ -3,8 +3,11 @@
 #include "about_window/frm_about_design.h"
 #include "engine/excuse_engine.h"
 #include "main_window/form1_design.h"
+#include "platform/forms/text_fit.h"
+#include "platform/forms/twips.h"
 #include "platform/win32/system/handles.h"
 #include "platform/win32/text/text.h"
+#include "platform/win32/window/fonts.h"
 #include "platform/win32/window/form.h"
 #include "tests/form1_fixture.h"
 #include "tests/wine/driving.h"
@@ -25,77 +28,12 @@ namespace {
 using platform::ControlDesign;
 using platform::ControlKind;
 using platform::WindowDesign;
-using platform::win32::narrow;
-using platform::win32::Selection;
 using platform::win32::widen;
 
-// A child's id is its control's place in the design, past the dialog manager's own ids.
-constexpr int firstId = 100;
-
-std::wstring textOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-RECT rectInParent(HWND child) {
-    RECT rect{};
-    ::GetWindowRect(child, &rect);
-    ::MapWindowPoints(nullptr, ::GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-int scaled(int pixels, unsigned dpi) {
-    return ::MulDiv(pixels, static_cast<int>(dpi), 96);
-}
-
-// A device context on the control, with the control's own font selected.
-class ControlContext {
-public:
-    explicit ControlContext(HWND control)
-        : control_(control), dc_(::GetDC(control)),
-          font_(dc_, reinterpret_cast<HGDIOBJ>(::SendMessageW(control, WM_GETFONT, 0, 0))) {}
-    ControlContext(const ControlContext&) = delete;
-    ControlContext& operator=(const ControlContext&) = delete;
-    ~ControlContext() { ::ReleaseDC(control_, dc_); }
-
-    [[nodiscard]] int width(std::wstring_view text) const {
-        SIZE size{};
-        ::GetTextExtentPoint32W(dc_, text.data(), static_cast<int>(text.size()), &size);
-        return size.cx;
-    }
-    [[nodiscard]] TEXTMETRICW metrics() const {
-        TEXTMETRICW metrics{};
-        ::GetTextMetricsW(dc_, &metrics);
-        return metrics;
-    }
-
-private:
-    HWND control_;
-    HDC dc_;
-    Selection font_;
-};
-
-// Word wrap as a static control does it: as many whole words on a line as its width takes.
-std::vector<std::wstring> wrap(const ControlContext& context, const std::wstring& text, int width) {
-    std::vector<std::wstring> lines;
-    std::wistringstream words(text);
-    std::wstring word;
-    std::wstring line;
-    while (words >> word) {
-        const std::wstring longer = line.empty() ? word : line + L' ' + word;
-        if (!line.empty() && context.width(longer) > width) {
-            lines.push_back(line);
-            line = word;
-        } else {
-            line = longer;
-        }
-    }
-    if (!line.empty()) {
-        lines.push_back(line);
-    }
-    return lines;
+// The font a control has selected, measured as the program measures its fonts.
+platform::win32::FontMeasure fontOf(HWND control) {
+    return platform::win32::FontMeasure(
+        reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
 }
 
 struct Window {
@@ -105,24 +43,18 @@ struct Window {
 
     [[nodiscard]] HWND child(std::string_view name) const {
         const ControlDesign& control = platform::findControl(*design, name);
-        return ::GetDlgItem(handle, firstId + static_cast<int>(&control - design->controls.data()));
+        return ::GetDlgItem(handle, platform::win32::firstChildId +
+                                        static_cast<int>(&control - design->controls.data()));
     }
 
-    // The children that lie in front of a label: the windowed controls, and the labels that come
-    // before it in the design.
+    // The children shown in front of a label, where they are now.
     [[nodiscard]] std::vector<std::pair<const ControlDesign*, RECT>>
     inFrontOf(const ControlDesign& label) const {
         std::vector<std::pair<const ControlDesign*, RECT>> front;
-        for (const ControlDesign& control : design->controls) {
-            const bool before = &control < &label;
-            if (&control == &label || (!platform::isWindowed(control.kind) && !before) ||
-                control.kind == ControlKind::Line || control.kind == ControlKind::Shape ||
-                control.kind == ControlKind::Timer) {
-                continue;
-            }
-            const HWND window = child(control.name);
+        for (const ControlDesign* control : platform::inFrontOf(*design, label)) {
+            const HWND window = child(control->name);
             if (window != nullptr && ::IsWindowVisible(window) != FALSE) {
-                front.emplace_back(&control, rectInParent(window));
+                front.emplace_back(control, driving::rectInParent(window));
             }
         }
         return front;
@@ -132,23 +64,23 @@ struct Window {
     // line must take the text on that line; a taller label wraps it at word boundaries and must
     // hold every line. A line under a control in front of the label is lost too; what the
     // window's own edge cuts belongs to the design.
-    [[nodiscard]] std::string overrun(std::string_view name, std::wstring text) const {
+    [[nodiscard]] std::string overrun(std::string_view name, std::string text) const {
         const ControlDesign& control = platform::findControl(*design, name);
         const HWND window = child(name);
         if (window == nullptr) {
             return "no such child window";
         }
-        const ControlContext context(window);
+        const platform::win32::FontMeasure context = fontOf(window);
         RECT client{};
         ::GetClientRect(window, &client);
         int room = client.right;
         std::ostringstream why;
         if (control.kind != ControlKind::Label) {
             // The caption's access key marker takes no room.
-            std::erase(text, L'&');
+            std::erase(text, '&');
             // A button's bevel and focus frame; a check box's tick box and the gap after it.
-            room -=
-                control.kind == ControlKind::CheckBox ? scaled(13 + 4, dpi) : scaled(2 * 4, dpi);
+            room -= platform::designPixelsToPixels(
+                control.kind == ControlKind::CheckBox ? 13 + 4 : 2 * 4, dpi);
             if (const int needs = context.width(text); needs > room) {
                 why << "needs " << needs << " px, has " << room << " px";
             }
@@ -157,18 +89,18 @@ struct Window {
 
         const TEXTMETRICW metrics = context.metrics();
         const int given = std::max<int>(1, client.bottom / metrics.tmHeight);
-        const std::vector<std::wstring> lines =
-            given == 1 ? std::vector<std::wstring>{text} : wrap(context, text, room);
+        const std::vector<std::string> lines =
+            given == 1 ? std::vector<std::string>{text} : platform::wrapLines(context, text, room);
         if (static_cast<int>(lines.size()) > given) {
             why << "wraps to " << lines.size() << " lines, has " << given;
             return why.str();
         }
-        const RECT place = rectInParent(window);
+        const RECT place = driving::rectInParent(window);
         // Less than a device pixel per 96 dpi is an antialiased edge, not a lost stroke.
-        const int edge = scaled(1, dpi);
+        const int edge = platform::designPixelsToPixels(1, dpi);
         for (std::size_t index = 0; index < lines.size(); ++index) {
             const int needs = context.width(lines[index]);
-            const std::string line = narrow(lines[index]);
+            const std::string& line = lines[index];
             if (needs > room) {
                 why << "line \"" << line << "\" needs " << needs << " px, has " << room << " px";
                 return why.str();
@@ -191,16 +123,16 @@ struct Window {
         return {};
     }
 
-    void expectFits(std::string_view name, const std::wstring& text) const {
+    void expectFits(std::string_view name, const std::string& text) const {
         EXPECT_EQ(overrun(name, text), "")
-            << '"' << narrow(text) << "\" in " << name << " at " << dpi << " dpi";
+            << '"' << text << "\" in " << name << " at " << dpi << " dpi";
     }
 
     void expectCaptionsFit() const {
         for (const ControlDesign& control : design->controls) {
             if (control.kind == ControlKind::Label || control.kind == ControlKind::CommandButton ||
                 control.kind == ControlKind::CheckBox) {
-                expectFits(control.name, textOf(child(control.name)));
+                expectFits(control.name, driving::textOf(child(control.name)));
             }
         }
     }
@@ -274,16 +206,17 @@ TEST_F(Win32TextFit, EveryCaptionAndEveryExcuseWordFitsItsControlAtEveryScale) {
                 &pretextor::form1Design()};
     ASSERT_NE(main.handle, nullptr);
     ::SendMessageW(main.child("Command2"), BM_CLICK, 0, 0);
-    Window about{::FindWindowW(nullptr, L"About VORN: Pretextor"), &pretextor::frmAboutDesign()};
+    Window about{::FindWindowW(nullptr, widen(pretextor::aboutCaption()).c_str()),
+                 &pretextor::frmAboutDesign()};
     ASSERT_NE(about.handle, nullptr);
 
     // The caption that a finished slow draw leaves on the button.
     const HWND command1 = main.child("Command1");
-    const std::wstring first = textOf(command1);
+    const std::string first = driving::textOf(command1);
     ::SendMessageW(command1, BM_CLICK, 0, 0);
     driving::waitFor(
-        [&] { return ::IsWindowVisible(command1) != FALSE && textOf(command1) != first; });
-    const std::wstring again = textOf(command1);
+        [&] { return ::IsWindowVisible(command1) != FALSE && driving::textOf(command1) != first; });
+    const std::string again = driving::textOf(command1);
     ASSERT_NE(again, first);
 
     const std::array<std::string_view, 4> labels = {"ls1", "ls2", "ls3", "ls4"};
@@ -294,7 +227,7 @@ TEST_F(Win32TextFit, EveryCaptionAndEveryExcuseWordFitsItsControlAtEveryScale) {
             window->expectCaptionsFit();
         }
         // Text grows with the scale: a scalable face, not a bitmap strike kept at 96 dpi.
-        const TEXTMETRICW metrics = ControlContext(main.child("ls1")).metrics();
+        const TEXTMETRICW metrics = fontOf(main.child("ls1")).metrics();
         EXPECT_NE(metrics.tmPitchAndFamily & (TMPF_TRUETYPE | TMPF_VECTOR), 0) << dpi << " dpi";
         cellHeights[dpi] = metrics.tmHeight;
         // The About picture drawn for its size, not the 16-colour 32-pixel image stretched.
@@ -307,7 +240,7 @@ TEST_F(Win32TextFit, EveryCaptionAndEveryExcuseWordFitsItsControlAtEveryScale) {
         int words = 0;
         for (std::size_t list = 0; list < labels.size(); ++list) {
             for (const std::string_view word : engine::wordLists()[list].words) {
-                main.expectFits(labels[list], widen(word));
+                main.expectFits(labels[list], std::string(word));
                 ++words;
             }
         }

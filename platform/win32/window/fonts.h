@@ -32,6 +32,7 @@ public:
     [[nodiscard]] int width(std::string_view text) const override;
     [[nodiscard]] int lineHeight() const override { return metrics_.tmHeight; }
     [[nodiscard]] int leading() const override { return metrics_.tmInternalLeading; }
+    [[nodiscard]] const TEXTMETRICW& metrics() const { return metrics_; }
 
 private:
     Font owned_;
