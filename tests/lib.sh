@@ -1,7 +1,7 @@
 # What the shell tests share, sourced after their "set -euo pipefail": a scratch folder and the
 # processes they start in the background (add them to pids), both gone at the end; fail and
 # wait_for; a window manager; the sanitizer settings for the program under test; and Windows paths
-# for Wine. It sets the EXIT trap, which first calls on_exit where the test defines one.
+# for Wine; the windows' titles and the design's places. It sets the EXIT trap, which first calls on_exit where the test defines one.
 tests=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 scratch=$(mktemp -d)
 pids=()
@@ -22,6 +22,20 @@ stop_all() {
     done
     pids=()
 }
+# The windows' titles, read from their designs: the main window's caption, and About's, which its
+# load makes from the application's title.
+main_title=$(sed -n 's/^ *\.caption = "\(.*\)",$/\1/p' "$tests/../main_window/form1_design.cpp")
+about_title="About $(sed -n 's/^set(PRETEXTOR_TITLE "\(.*\)")$/\1/p' "$tests/../CMakeLists.txt")"
+
+# middle_of CONTROL: the middle of a control of the main window, "x y" in its pixels at 96 dpi.
+middle_of() {
+    local rect
+    rect=$(grep -A4 "\.name = \"$1\"," "$tests/../main_window/form1_design.cpp" |
+        sed -n 's/^ *\.rect = {\([0-9, ]*\)},$/\1/p' | tr -d ' ')
+    IFS=, read -r left top width height <<<"$rect"
+    echo "$(((2 * left + width) / 30)) $(((2 * top + height) / 30))"
+}
+
 trap 'if declare -F on_exit >/dev/null; then on_exit; fi; stop_all; rm -rf "$scratch"' EXIT
 
 # A command that fails under "set -e" would end the test without a word: name it and its line.

@@ -66,7 +66,7 @@ wait_for "Orca to start" 30 \
 
 "$program" >"$scratch/out" 2>&1 &
 pids+=($!)
-wait_for "the main window as a frame" 30 said_since 0 'VORN: Random Pretextor frame'
+wait_for "the main window as a frame" 30 said_since 0 "$main_title frame"
 
 # press_until TEXT KEY: presses the key until Orca says the text.
 press_until() {
@@ -86,11 +86,11 @@ press_until() {
 # the four excuse labels that read "Press", "Button", "Press", "Button"; "excuse" prints their
 # words left to right, empty ones left out; "focused" prints the name of the child with the focus.
 on_bus() {
-    "$interpreter" - "$1" "$scratch/excuse-labels" <<'EOF'
+    "$interpreter" - "$1" "$scratch/excuse-labels" "$main_title" <<'EOF'
 import pyatspi, sys
-how, store = sys.argv[1:]
+how, store, title = sys.argv[1:]
 frame = next(window for app in pyatspi.Registry.getDesktop(0) if app for window in app
-             if window.name == "VORN: Random Pretextor")
+             if window.name == title)
 if how == "find":
     labels = [(child.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).x, i)
               for i, child in enumerate(frame) if child.name in ("Press", "Button")]
@@ -155,13 +155,13 @@ wait_for "the copy menu's Copy to copy the excuse" 10 clipboard_is "$(excuse_sho
 # Orca's "speak window title".
 m=$(mark)
 xdotool key Insert+KP_Enter
-wait_for "the window title on request" 10 said_since "$m" 'VORN: Random Pretextor'
+wait_for "the window title on request" 10 said_since "$m" "$main_title"
 
 press_until 'About button' Tab
 m=$(mark)
 xdotool key space
 # Orca reads a dialog's texts of three words or more as it opens.
-for text in 'About VORN: Pretextor dialog' "If you'd ever worked on a helpdesk" 'Warning: ...Ya Da'; do
+for text in "$about_title dialog" "If you'd ever worked on a helpdesk" 'Warning: ...Ya Da'; do
     wait_for "'$text' as the About window opens" 10 spoken_since_contains "$m" "$text"
 done
 echo "screen reader test passed"

@@ -58,7 +58,7 @@ for scale in 1 2; do
     requests() { grep -oE " -> $1\\(.*\\)" "$trace" | sed 's/^ -> [^(]*//' | tail -n1; }
     grep -qE ' -> xdg_wm_base[@#][0-9]+\.get_xdg_surface' "$trace" ||
         fail "scale $scale: no Wayland toplevel (not a native Wayland client?)"
-    [[ $(requests "$toplevel\\.set_title") == '("VORN: Random Pretextor")' ]] ||
+    [[ $(requests "$toplevel\\.set_title") == "(\"$main_title\")" ]] ||
         fail "scale $scale: title $(requests "$toplevel\\.set_title")"
     [[ $(requests "$toplevel\\.set_app_id") == "(\"$app_id\")" ]] ||
         fail "scale $scale: app_id $(requests "$toplevel\\.set_app_id")"

@@ -45,13 +45,13 @@ start_window_manager || fail "openbox to manage the screen"
 env -u QT_QPA_PLATFORM LSAN_OPTIONS="$LSAN_OPTIONS$whole_stacks" "$program" >"$scratch/out" 2>&1 &
 app=$!
 pids+=("$app")
-wait_for "the main window" 30 has_visible '^VORN: Random Pretextor$'
-main=$(visible_window '^VORN: Random Pretextor$')
+wait_for "the main window" 30 has_visible "^$main_title\$"
+main=$(visible_window "^$main_title\$")
 expect_no_minimize_or_maximize_asked "$main" "the main window"
 
 press_about
-wait_for "the About window" 30 has_visible '^About VORN: Pretextor$'
-about=$(visible_window '^About VORN: Pretextor$')
+wait_for "the About window" 30 has_visible "^$about_title\$"
+about=$(visible_window "^$about_title\$")
 expect_no_minimize_or_maximize_asked "$about" "the About window"
 xprop -id "$about" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE &&
     fail "the window manager offers to maximize the About window"
@@ -66,13 +66,13 @@ wait_for "the About window to be active" 30 is_active "$about"
 # Destroyed by another client: counts as closed, and "About" opens a new one.
 xdotool windowclose "$about"
 press_about
-wait_for "a new About window" 30 has_visible '^About VORN: Pretextor$'
-again=$(visible_window '^About VORN: Pretextor$')
+wait_for "a new About window" 30 has_visible "^$about_title\$"
+again=$(visible_window "^$about_title\$")
 [[ $again != "$about" ]] || fail "the destroyed About window is still listed"
 
 # "Quit" leaves the About window open; its destruction then ends the program.
 press_quit
-wait_for "the main window to close" 30 hidden '^VORN: Random Pretextor$'
+wait_for "the main window to close" 30 hidden "^$main_title\$"
 gone "$app" && fail "the program ended with the About window still open"
 xdotool windowclose "$again"
 wait_for "the program to end" 30 gone "$app"

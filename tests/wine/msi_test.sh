@@ -96,7 +96,7 @@ expectEntry "$(basename "$package" .msi | sed 's/^Pretextor-//')" "install"
 
 # Started from the shortcut, the installed program shows its main window.
 wine start /unix "$shortcut"
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^VORN: Random Pretextor$' | head -n1) ||
+window=$(timeout 60 xdotool search --sync --onlyvisible --name "^$main_title\$" | head -n1) ||
     fail "no main window from the shortcut"
 pid=$(xdotool getwindowpid "$window")
 tr '\0' ' ' <"/proc/$pid/cmdline" | grep -qiF "$installedWindows" ||
