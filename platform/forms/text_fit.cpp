@@ -128,6 +128,20 @@ bool fits(const TextRoom& room, const TextMeasure& measure, std::string_view tex
     return true;
 }
 
+std::vector<FontUsers> fontUsers(const WindowDesign& window,
+                                 std::span<const ControlDesign* const> controls) {
+    std::vector<FontUsers> fonts;
+    for (std::size_t index = 0; index < controls.size(); ++index) {
+        const FontDesign font = controls[index]->font.value_or(window.font);
+        auto found = std::ranges::find(fonts, font, &FontUsers::font);
+        if (found == fonts.end()) {
+            found = fonts.insert(fonts.end(), FontUsers{font, {}});
+        }
+        found->users.push_back(index);
+    }
+    return fonts;
+}
+
 int fittingStretch(int from, std::span<const FitCase> cases,
                    const std::function<std::unique_ptr<TextMeasure>(int stretch)>& measureAt) {
     const auto fitsAt = [&](int stretch) { return allFit(cases, *measureAt(stretch)); };

@@ -2,6 +2,7 @@
 
 #include "platform/forms/design.h"
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <span>
@@ -71,6 +72,17 @@ struct FitCase {
                                                  int width);
 
 [[nodiscard]] bool fits(const TextRoom& room, const TextMeasure& measure, std::string_view text);
+
+// A font the controls of a window draw in, and which of them (by their place in the list) do.
+struct FontUsers {
+    FontDesign font;
+    std::vector<std::size_t> users;
+};
+
+// Each font the controls draw in, once, in the order the controls first use it: the window's
+// own for a control without a font of its own. A font's width is fitted for all its users.
+[[nodiscard]] std::vector<FontUsers> fontUsers(const WindowDesign& window,
+                                               std::span<const ControlDesign* const> controls);
 
 // The stretch, in percent, to draw a font at: `from` where every case fits at it, else the
 // widest narrower one at which they all do. measureAt makes the font at a stretch.

@@ -115,22 +115,16 @@ int substituteStretch(const FontDesign& font) {
 }
 
 void setFittingFonts(const WindowDesign& window, const PlacedWidgets& placed, double dotsPerInch) {
-    std::vector<FontDesign> designs;
+    std::vector<const ControlDesign*> designs;
     for (const auto& [control, widget] : placed.all()) {
-        const FontDesign font = control->font.value_or(window.font);
-        if (std::ranges::find(designs, font) == designs.end()) {
-            designs.push_back(font);
-        }
+        designs.push_back(control);
     }
-    for (const FontDesign& design : designs) {
+    for (const auto& [design, users] : fontUsers(window, designs)) {
         std::vector<FitCase> cases;
-        std::vector<QWidget*> users;
-        for (const auto& [control, widget] : placed.all()) {
-            if (control->font.value_or(window.font) == design) {
-                users.push_back(widget);
-                if (const auto texts = textsToFit(*control); !texts.empty()) {
-                    cases.push_back({roomOf(window, *control, *widget, dotsPerInch), texts});
-                }
+        for (const std::size_t user : users) {
+            const auto& [control, widget] = placed.all()[user];
+            if (const auto texts = textsToFit(*control); !texts.empty()) {
+                cases.push_back({roomOf(window, *control, *widget, dotsPerInch), texts});
             }
         }
         QFont font = toQFont(design);
@@ -138,13 +132,13 @@ void setFittingFonts(const WindowDesign& window, const PlacedWidgets& placed, do
         const int stretch = fittingStretch(from, cases, [&](int percent) {
             QFont narrower = font;
             narrower.setStretch(percent);
-            return std::make_unique<MetricsMeasure>(narrower, users.front());
+            return std::make_unique<MetricsMeasure>(narrower, placed.all()[users.front()].second);
         });
         if (stretch != from) {
             font.setStretch(stretch);
         }
-        for (QWidget* user : users) {
-            user->setFont(font);
+        for (const std::size_t user : users) {
+            placed.all()[user].second->setFont(font);
         }
     }
 }

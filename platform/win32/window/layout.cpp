@@ -31,13 +31,12 @@ bool isAt(HWND child, const RECT& area) {
 TextRoom roomOf(const WindowDesign& design, const ControlDesign& control, HWND window,
                 unsigned dpi) {
     TextRoom room = roomFor(design, control, dpi);
-    const auto scaled = [dpi](int pixels) { return ::MulDiv(pixels, static_cast<int>(dpi), 96); };
     switch (control.kind) {
     case ControlKind::CommandButton:
-        room.area.right -= scaled(2 * 4);
+        room.area.right -= designPixelsToPixels(2 * 4, dpi);
         break;
     case ControlKind::CheckBox:
-        room.area.right -= scaled(13 + 4);
+        room.area.right -= designPixelsToPixels(13 + 4, dpi);
         break;
     case ControlKind::ListBox: {
         RECT client{};
@@ -54,23 +53,17 @@ TextRoom roomOf(const WindowDesign& design, const ControlDesign& control, HWND w
 } // namespace
 
 void Win32Window::setFonts(unsigned dpi) {
-    std::vector<FontDesign> designs;
+    std::vector<const ControlDesign*> designs;
     for (const Child& child : children_) {
-        const FontDesign font = child.design->font.value_or(design_.font);
-        if (std::ranges::find(designs, font) == designs.end()) {
-            designs.push_back(font);
-        }
+        designs.push_back(child.design);
     }
     std::vector<Font> fonts;
-    for (const FontDesign& design : designs) {
+    for (const auto& [design, users] : fontUsers(design_, designs)) {
         std::vector<FitCase> cases;
-        std::vector<HWND> users;
-        for (const Child& child : children_) {
-            if (child.design->font.value_or(design_.font) == design) {
-                users.push_back(child.window);
-                if (const auto texts = textsToFit(*child.design); !texts.empty()) {
-                    cases.push_back({roomOf(design_, *child.design, child.window, dpi), texts});
-                }
+        for (const std::size_t user : users) {
+            const Child& child = children_[user];
+            if (const auto texts = textsToFit(*child.design); !texts.empty()) {
+                cases.push_back({roomOf(design_, *child.design, child.window, dpi), texts});
             }
         }
         DesignFont made = createFont(design, dpi);
@@ -80,8 +73,9 @@ void Win32Window::setFonts(unsigned dpi) {
                                   : std::make_unique<FontMeasure>(narrowed(made, percent));
         });
         Font font = stretch == 100 ? std::move(made.font) : narrowed(made, stretch);
-        for (const HWND user : users) {
-            ::SendMessageW(user, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+        for (const std::size_t user : users) {
+            ::SendMessageW(children_[user].window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()),
+                           FALSE);
         }
         fonts.push_back(std::move(font));
     }
