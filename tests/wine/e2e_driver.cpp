@@ -12,7 +12,6 @@
 #include "tests/shown_colours.h"
 
 #include <algorithm>
-#include <array>
 #include <chrono>
 #include <cstdio>
 #include <exception>
@@ -78,6 +77,12 @@ HWND focusIn(HWND window) {
     info.cbSize = sizeof(info);
     const DWORD thread = ::GetWindowThreadProcessId(window, nullptr);
     return ::GetGUIThreadInfo(thread, &info) != FALSE ? info.hwndFocus : nullptr;
+}
+
+// The copy menu, while it is on screen; nullptr otherwise.
+HWND copyMenu() {
+    const HWND menu = ::FindWindowW(L"#32768", nullptr);
+    return menu != nullptr && ::IsWindowVisible(menu) != FALSE ? menu : nullptr;
 }
 
 // Where the design's controls land at one scale, in client pixels: twips rounded to pixels.
@@ -389,20 +394,20 @@ void checkFastDrawIsCopied(const MainWindow& main) {
     press({VK_CONTROL, 'C'});
     expect(!waitFor([] { return clipboardText() != "kept"; }, 500ms),
            "Ctrl+C before the first draw leaves the clipboard as it was");
-    const auto menuShown = [] { return ::IsWindowVisible(::FindWindowW(L"#32768", nullptr)); };
     press({VK_SHIFT, VK_F10});
-    expect(waitFor(menuShown), "Shift+F10 opens the copy menu before the first draw");
+    expect(waitFor([] { return copyMenu() != nullptr; }),
+           "Shift+F10 opens the copy menu before the first draw");
     // Another process's menu is not ours to ask: its item is read off the screen.
     std::this_thread::sleep_for(300ms);
     RECT menu{};
-    ::GetWindowRect(::FindWindowW(L"#32768", nullptr), &menu);
+    ::GetWindowRect(copyMenu(), &menu);
     ::InflateRect(&menu, -4, -4);
     const ShownColours item = shownAt(menu);
     expect(platform::contrastRatio(item.text, ::GetSysColor(COLOR_GRAYTEXT)) <
                platform::contrastRatio(item.text, ::GetSysColor(COLOR_MENUTEXT)),
            "whose \"Copy\" is greyed");
     press({VK_ESCAPE});
-    expect(waitFor([&] { return !menuShown(); }), "and Esc closes it");
+    expect(waitFor([] { return copyMenu() == nullptr; }), "and Esc closes it");
 
     click(main.fast);
     expect(waitFor([&] { return ::SendMessageW(main.fast, BM_GETCHECK, 0, 0) == BST_CHECKED; }),
@@ -416,8 +421,7 @@ void checkFastDrawIsCopied(const MainWindow& main) {
            "Ctrl+C, with a word list focused, copies \"" + excuse + "\"");
     putOnClipboard(L"kept");
     press({VK_SHIFT, VK_F10});
-    expect(waitFor([] { return ::IsWindowVisible(::FindWindowW(L"#32768", nullptr)) != FALSE; }),
-           "Shift+F10 opens the copy menu");
+    expect(waitFor([] { return copyMenu() != nullptr; }), "Shift+F10 opens the copy menu");
     press({'C'});
     expect(waitFor([&] { return clipboardText() == excuse; }), "whose \"Copy\" copies it too");
 }
@@ -541,13 +545,10 @@ void run(const std::wstring& exe, const std::wstring& stub, const std::wstring& 
     // As the task bar's "Close window" does, with the copy menu open.
     ::SetForegroundWindow(main.window);
     press({VK_SHIFT, VK_F10});
-    expect(waitFor([] { return ::IsWindowVisible(::FindWindowW(L"#32768", nullptr)); }),
-           "the copy menu opens again");
+    expect(waitFor([] { return copyMenu() != nullptr; }), "the copy menu opens again");
     ::PostMessageW(main.window, WM_SYSCOMMAND, SC_CLOSE, 0);
     expect(program.endsCleanly(2000), "closing the window under its menu ends the program");
-    expect(::FindWindowW(L"#32768", nullptr) == nullptr ||
-               !::IsWindowVisible(::FindWindowW(L"#32768", nullptr)),
-           "and takes the menu with it");
+    expect(copyMenu() == nullptr, "and takes the menu with it");
 }
 
 // A click on a word list and, at once, the close: the list's own loop must not keep the program
