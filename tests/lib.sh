@@ -29,7 +29,7 @@ about_title="About $(sed -n 's/^set(PRETEXTOR_TITLE "\(.*\)")$/\1/p' "$tests/../
 
 # middle_of CONTROL: the middle of a control of the main window, "x y" in its pixels at 96 dpi.
 middle_of() {
-    local rect
+    local rect left top width height
     rect=$(grep -A4 "\.name = \"$1\"," "$tests/../main_window/form1_design.cpp" |
         sed -n 's/^ *\.rect = {\([0-9, ]*\)},$/\1/p' | tr -d ' ')
     IFS=, read -r left top width height <<<"$rect"
