@@ -468,11 +468,14 @@ private:
             } else if (!mainShown) {
                 return;
             } else if (const auto state = reader_->readMain()) {
-                last = describe(*state);
                 const bool idle =
                     state->bigButtonShown && !state->barShown && !state->frameShown &&
                     std::ranges::find(bigButtonNames, state->bigButton) != bigButtonNames.end();
-                if (idle) {
+                // One read is several calls on the bus, and input already queued may land
+                // between them: judge only a state read the same twice running.
+                const bool stable = describe(*state) == last;
+                last = describe(*state);
+                if (idle && stable) {
                     if (!wordsHold(state->words)) {
                         fail("the excuse labels hold neither their start texts nor one excuse: " +
                              last);
