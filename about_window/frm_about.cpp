@@ -5,6 +5,7 @@
 #include "platform/app_info.h"
 #include "platform/runtime/code_page.h"
 #include "platform/runtime/errors.h"
+#include "platform/runtime/uncopyable.h"
 
 #include <algorithm>
 #include <array>
@@ -19,12 +20,10 @@ constexpr std::string_view unavailableMessage = "System Information Is Unavailab
 constexpr std::size_t valueBufferSize = 1024;
 
 // Closes the key on every way out, the error path included.
-class OpenKey {
+class OpenKey : public platform::Uncopyable {
 public:
     OpenKey(platform::Registry& registry, platform::reg::Key key)
         : registry_(registry), key_(key) {}
-    OpenKey(const OpenKey&) = delete;
-    OpenKey& operator=(const OpenKey&) = delete;
     ~OpenKey() { registry_.closeKey(key_); }
 
 private:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/runtime/uncopyable.h"
 #include "platform/services/services.h"
 
 #include <cstdint>
@@ -9,11 +10,9 @@
 namespace pretextor {
 
 // The About box and its system information launcher.
-class frmAbout {
+class frmAbout : public platform::Uncopyable {
 public:
     explicit frmAbout(const platform::Services& services);
-    frmAbout(const frmAbout&) = delete;
-    frmAbout& operator=(const frmAbout&) = delete;
     ~frmAbout();
 
     // Modeless, without an owner; loads the window first when it is not loaded.

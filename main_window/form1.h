@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/runtime/uncopyable.h"
 #include "platform/services/services.h"
 
 #include <cstdint>
@@ -11,11 +12,9 @@ namespace pretextor {
 class frmAbout;
 
 // The main window: the word lists, the excuse draw and the slow draw's progress bar.
-class Form1 {
+class Form1 : public platform::Uncopyable {
 public:
     explicit Form1(const platform::Services& services);
-    Form1(const Form1&) = delete;
-    Form1& operator=(const Form1&) = delete;
     ~Form1();
 
     // Loads the window from its design, runs Form_Load and shows it.

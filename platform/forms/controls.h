@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/runtime/uncopyable.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -11,11 +13,8 @@ namespace platform {
 
 using Handler = std::function<void()>;
 
-class Control {
+class Control : public Uncopyable {
 public:
-    Control() = default;
-    Control(const Control&) = delete;
-    Control& operator=(const Control&) = delete;
     virtual ~Control() = default;
 
     [[nodiscard]] virtual bool visible() const = 0;
@@ -88,8 +87,12 @@ class Line : public Control {};
 
 class PictureBox : public Control {};
 
+// A timer is never shown, and no click reaches it.
 class Timer : public Control {
 public:
+    [[nodiscard]] bool visible() const final { return false; }
+    void setVisible(bool /*visible*/) final {}
+    void onClick(Handler /*handler*/) final {}
     [[nodiscard]] virtual bool enabled() const = 0;
     virtual void setEnabled(bool enabled) = 0;
     virtual void onTick(Handler handler) = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/forms/design.h"
+#include "platform/runtime/uncopyable.h"
 
 #include <cstddef>
 #include <functional>
@@ -23,11 +24,8 @@ struct PixelRect {
 };
 
 // A font as a backend measures it.
-class TextMeasure {
+class TextMeasure : public Uncopyable {
 public:
-    TextMeasure() = default;
-    TextMeasure(const TextMeasure&) = delete;
-    TextMeasure& operator=(const TextMeasure&) = delete;
     virtual ~TextMeasure() = default;
 
     [[nodiscard]] virtual int width(std::string_view text) const = 0;

@@ -3,6 +3,7 @@
 #include "platform/forms/controls.h"
 #include "platform/forms/design.h"
 #include "platform/runtime/errors.h"
+#include "platform/runtime/uncopyable.h"
 
 #include <memory>
 #include <string>
@@ -11,11 +12,8 @@
 namespace platform {
 
 // A loaded window: its controls carry their design values from the moment it exists.
-class Window {
+class Window : public Uncopyable {
 public:
-    Window() = default;
-    Window(const Window&) = delete;
-    Window& operator=(const Window&) = delete;
     virtual ~Window() = default;
 
     // Modeless and without an owner; an open window is brought to the front.
@@ -52,7 +50,7 @@ protected:
     [[nodiscard]] virtual Control& control(std::string_view name) = 0;
 };
 
-class Toolkit {
+class Toolkit : public Uncopyable {
 public:
     virtual ~Toolkit() = default;
     // Builds the window and its controls from the design; the window is not shown yet.

@@ -2,6 +2,7 @@
 
 #include "platform/app_info.h"
 #include "platform/forms/guarded.h"
+#include "platform/qt/conversions/convert.h"
 #include "platform/runtime/errors.h"
 
 #include <QApplication>
@@ -14,10 +15,8 @@ namespace platform::qt {
 void reportAndExit(const std::string& message) {
     writeReportLine(message);
     if (QApplication::instance() != nullptr) {
-        QMessageBox box(
-            QMessageBox::Critical,
-            QString::fromUtf8(app::title.data(), static_cast<qsizetype>(app::title.size())),
-            QString::fromStdString(message), QMessageBox::Ok);
+        QMessageBox box(QMessageBox::Critical, toQString(app::title), toQString(message),
+                        QMessageBox::Ok);
         box.exec();
     }
     std::exit(1);

@@ -4,6 +4,7 @@
 #include "platform/posix/posix_file_system.h"
 #include "platform/posix/sysinfo_registry.h"
 #include "platform/qt/accessibility/accessible_widgets.h"
+#include "platform/qt/conversions/convert.h"
 #include "platform/qt/fatal.h"
 #include "platform/qt/services/message_box.h"
 #include "platform/qt/services/program_starter.h"
@@ -89,8 +90,7 @@ int runProgram(const Startup& startup) {
 
     QApplication::setApplicationName(QStringLiteral("pretextor"));
     // The window manager matches the windows to the desktop entry by this name.
-    QApplication::setDesktopFileName(
-        QString::fromUtf8(app::id.data(), static_cast<qsizetype>(app::id.size())));
+    QApplication::setDesktopFileName(toQString(app::id));
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutes();
     installAccessibility();

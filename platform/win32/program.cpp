@@ -1,5 +1,6 @@
 #include "platform/services/program.h"
 #include "platform/runtime/mixing_random.h"
+#include "platform/runtime/uncopyable.h"
 #include "platform/win32/fatal.h"
 #include "platform/win32/services/services.h"
 #include "platform/win32/system/last_error.h"
@@ -13,13 +14,11 @@ namespace platform {
 namespace {
 
 // The shell's handlers expect a single-threaded apartment on the thread that calls them.
-class ComApartment {
+class ComApartment : public Uncopyable {
 public:
     ComApartment()
         : initialised_(SUCCEEDED(
               ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
     ~ComApartment() {
         if (initialised_) {
             ::CoUninitialize();

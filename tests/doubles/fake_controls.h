@@ -111,9 +111,8 @@ public:
     using FakeControl::FakeControl;
 };
 
-class FakeTimer final : public FakeControl<Timer> {
+class FakeTimer final : public Timer {
 public:
-    using FakeControl::FakeControl;
     [[nodiscard]] bool enabled() const override { return enabled_; }
     void setEnabled(bool enabled) override { enabled_ = enabled; }
     void onTick(Handler handler) override { tick_ = std::move(handler); }

@@ -23,7 +23,7 @@ std::unique_ptr<Control> makeControl(const ControlDesign& design) {
     case ControlKind::Line:
         return std::make_unique<FakeLine>(design);
     case ControlKind::Timer:
-        return std::make_unique<FakeTimer>(design);
+        return std::make_unique<FakeTimer>();
     case ControlKind::PictureBox:
         return std::make_unique<FakePictureBox>(design);
     }
@@ -35,7 +35,7 @@ std::unique_ptr<Control> makeControl(const ControlDesign& design) {
 FakeWindow::FakeWindow(FakeToolkit& toolkit, const WindowDesign& design)
     : toolkit_(toolkit), design_(design), caption_(design.caption) {
     for (const auto& control : design.controls) {
-        controls_.add(control.name, makeControl(control));
+        controls().add(control.name, makeControl(control));
     }
     const auto order = tabOrder(design);
     if (!order.empty()) {
@@ -46,10 +46,6 @@ FakeWindow::FakeWindow(FakeToolkit& toolkit, const WindowDesign& design)
 
 FakeWindow::~FakeWindow() {
     std::erase(toolkit_.windows_, this);
-}
-
-Control& FakeWindow::control(std::string_view name) {
-    return controls_.find(name);
 }
 
 std::vector<std::string> FakeWindow::controlNames() const {
@@ -77,7 +73,7 @@ void FakeWindow::click(std::string_view name) {
 }
 
 void FakeWindow::setBlocked(bool blocked) {
-    controls_.forEach([blocked](Control& control) {
+    controls().forEach([blocked](Control& control) {
         if (auto* clickable = dynamic_cast<FakeClickable*>(&control)) {
             clickable->setTakesInput(!blocked);
         }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/forms/control_table.h"
 #include "platform/forms/window_base.h"
 
 #include <map>
@@ -48,16 +47,12 @@ public:
 
     using Window::get;
 
-protected:
-    Control& control(std::string_view name) override;
-
 private:
     void present(bool /*first*/) override { ++showCount_; }
     void close() override {}
 
     FakeToolkit& toolkit_;
     const WindowDesign& design_;
-    ControlTable controls_;
     std::optional<std::string> clipboard_;
     std::string caption_;
     std::string focused_;

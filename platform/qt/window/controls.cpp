@@ -34,22 +34,6 @@ void FocusReturn::show(QWidget& widget) {
     heir_ = nullptr;
 }
 
-QtCommandButton::QtCommandButton(QPushButton* button, QObject& connections) : QtControl(button) {
-    QObject::connect(button, &QPushButton::clicked, &connections, [this] { clicked(); });
-}
-
-std::string QtCommandButton::caption() const {
-    return toStdString(widget()->text());
-}
-
-void QtCommandButton::setCaption(const std::string& caption) {
-    widget()->setText(toQString(caption));
-}
-
-QtCheckBox::QtCheckBox(QCheckBox* box, QObject& connections) : QtControl(box) {
-    QObject::connect(box, &QCheckBox::clicked, &connections, [this] { clicked(); });
-}
-
 std::int16_t QtCheckBox::value() const {
     switch (widget()->checkState()) {
     case Qt::Unchecked:
@@ -67,18 +51,6 @@ void QtCheckBox::setValue(std::int16_t value) {
     widget()->setCheckState(value == ticked   ? Qt::Checked
                             : value == greyed ? Qt::PartiallyChecked
                                               : Qt::Unchecked);
-}
-
-QtLabel::QtLabel(LabelWidget* label, QObject& connections) : QtControl(label) {
-    QObject::connect(label, &LabelWidget::clicked, &connections, [this] { clicked(); });
-}
-
-std::string QtLabel::caption() const {
-    return toStdString(widget()->text());
-}
-
-void QtLabel::setCaption(const std::string& caption) {
-    widget()->setText(toQString(caption));
 }
 
 void QtListBox::addItem(const std::string& item) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/forms/controls.h"
+#include "platform/qt/conversions/convert.h"
 #include "platform/qt/fatal.h"
+#include "platform/qt/window/widgets.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -12,7 +14,6 @@
 
 namespace platform::qt {
 
-class LabelWidget;
 class ShapeWidget;
 
 // Hiding the focused control hands the focus on along the tab order; this gives it back when the
@@ -36,6 +37,11 @@ private:
 template <typename Interface, typename Widget> class QtControl : public Interface {
 public:
     explicit QtControl(Widget* widget) : widget_(widget) {}
+    // A control whose widget tells of clicks by that signal, as long as the connections live.
+    template <typename Signal>
+    QtControl(Widget* widget, QObject& connections, Signal clickedSignal) : widget_(widget) {
+        QObject::connect(widget, clickedSignal, &connections, [this] { clicked(); });
+    }
 
     [[nodiscard]] bool visible() const override { return !widget_->isHidden(); }
     void setVisible(bool visible) override {
@@ -59,25 +65,37 @@ private:
     FocusReturn focus_;
 };
 
-class QtCommandButton final : public QtControl<CommandButton, QPushButton> {
+// A control whose caption is its widget's text.
+template <typename Interface, typename Widget>
+class QtCaptioned : public QtControl<Interface, Widget> {
 public:
-    QtCommandButton(QPushButton* button, QObject& connections);
-    [[nodiscard]] std::string caption() const override;
-    void setCaption(const std::string& caption) override;
+    using QtControl<Interface, Widget>::QtControl;
+    [[nodiscard]] std::string caption() const override {
+        return toStdString(this->widget()->text());
+    }
+    void setCaption(const std::string& caption) override {
+        this->widget()->setText(toQString(caption));
+    }
+};
+
+class QtCommandButton final : public QtCaptioned<CommandButton, QPushButton> {
+public:
+    QtCommandButton(QPushButton* button, QObject& connections)
+        : QtCaptioned(button, connections, &QPushButton::clicked) {}
 };
 
 class QtCheckBox final : public QtControl<CheckBox, QCheckBox> {
 public:
-    QtCheckBox(QCheckBox* box, QObject& connections);
+    QtCheckBox(QCheckBox* box, QObject& connections)
+        : QtControl(box, connections, &QCheckBox::clicked) {}
     [[nodiscard]] std::int16_t value() const override;
     void setValue(std::int16_t value) override;
 };
 
-class QtLabel final : public QtControl<Label, LabelWidget> {
+class QtLabel final : public QtCaptioned<Label, LabelWidget> {
 public:
-    QtLabel(LabelWidget* label, QObject& connections);
-    [[nodiscard]] std::string caption() const override;
-    void setCaption(const std::string& caption) override;
+    QtLabel(LabelWidget* label, QObject& connections)
+        : QtCaptioned(label, connections, &LabelWidget::clicked) {}
 };
 
 class QtListBox final : public QtControl<ListBox, QListWidget> {
@@ -101,23 +119,14 @@ private:
     double dpi_;
 };
 
-class QtLine final : public QtControl<Line, QWidget> {
-public:
-    using QtControl::QtControl;
-};
+// Nothing of their own beyond being shown or not.
+using QtLine = QtControl<Line, QWidget>;
+using QtPictureBox = QtControl<PictureBox, QWidget>;
 
-class QtPictureBox final : public QtControl<PictureBox, QWidget> {
-public:
-    using QtControl::QtControl;
-};
-
-// A timer is no widget: it has no visible flag of its own, and a click cannot reach it.
+// A timer is no widget: it ticks as a QTimer of the window.
 class QtTimer final : public Timer {
 public:
     QtTimer(QObject& owner, int intervalMs);
-    [[nodiscard]] bool visible() const override { return false; }
-    void setVisible(bool /*visible*/) override {}
-    void onClick(Handler /*handler*/) override {}
     [[nodiscard]] bool enabled() const override { return timer_.isActive(); }
     void setEnabled(bool enabled) override;
     void onTick(Handler handler) override { tick_ = std::move(handler); }

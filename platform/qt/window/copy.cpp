@@ -50,7 +50,7 @@ void QtWindow::showCopyMenu(std::optional<QPoint> at) {
         return;
     }
     const auto shown = [this](const ControlDesign& control) {
-        const QWidget* widget = placed_.find(control.name);
+        const QWidget* widget = findPlaced(placed_, control.name);
         return widget != nullptr && widget->isVisible();
     };
     const std::optional<PixelPoint> place =

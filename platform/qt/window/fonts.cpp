@@ -116,13 +116,13 @@ int substituteStretch(const FontDesign& font) {
 
 void setFittingFonts(const WindowDesign& window, const PlacedWidgets& placed, double dotsPerInch) {
     std::vector<const ControlDesign*> designs;
-    for (const auto& [control, widget] : placed.all()) {
-        designs.push_back(control);
+    for (const PlacedWidget& each : placed) {
+        designs.push_back(each.control);
     }
     for (const auto& [design, users] : fontUsers(window, designs)) {
         std::vector<FitCase> cases;
         for (const std::size_t user : users) {
-            const auto& [control, widget] = placed.all()[user];
+            const auto& [control, widget] = placed[user];
             if (const auto texts = textsToFit(*control); !texts.empty()) {
                 cases.push_back({roomOf(window, *control, *widget, dotsPerInch), texts});
             }
@@ -132,13 +132,13 @@ void setFittingFonts(const WindowDesign& window, const PlacedWidgets& placed, do
         const int stretch = fittingStretch(from, cases, [&](int percent) {
             QFont narrower = font;
             narrower.setStretch(percent);
-            return std::make_unique<MetricsMeasure>(narrower, placed.all()[users.front()].second);
+            return std::make_unique<MetricsMeasure>(narrower, placed[users.front()].widget);
         });
         if (stretch != from) {
             font.setStretch(stretch);
         }
         for (const std::size_t user : users) {
-            placed.all()[user].second->setFont(font);
+            placed[user].widget->setFont(font);
         }
     }
 }

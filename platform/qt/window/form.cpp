@@ -138,7 +138,7 @@ void QtWindow::buildControls() {
             continue;
         }
         QWidget* widget = built.widget;
-        controls_.add(control.name, std::move(built.control));
+        controls().add(control.name, std::move(built.control));
         if (!built.placedByWindow) {
             continue;
         }
@@ -151,13 +151,13 @@ void QtWindow::buildControls() {
         widget->setVisible(control.visible);
         // Created back to front: each new control goes on top of those before it.
         widget->raise();
-        placed_.add(control, widget);
+        placed_.push_back({&control, widget});
     }
     setFittingFonts(design_, placed_, dotsPerInch_);
     for (const auto& control : design_.controls) {
         if (control.kind == ControlKind::Timer) {
-            controls_.add(control.name,
-                          std::make_unique<QtTimer>(*connections_, control.intervalMs));
+            controls().add(control.name,
+                           std::make_unique<QtTimer>(*connections_, control.intervalMs));
         }
     }
 }
@@ -166,14 +166,14 @@ void QtWindow::setTabOrder() {
     const auto order = tabOrder(design_);
     QWidget* previous = nullptr;
     for (const ControlDesign* control : order) {
-        QWidget* current = placed_.find(control->name);
+        QWidget* current = findPlaced(placed_, control->name);
         if (previous != nullptr) {
             QWidget::setTabOrder(previous, current);
         }
         previous = current;
     }
     if (!order.empty()) {
-        placed_.find(order.front()->name)->setFocus();
+        findPlaced(placed_, order.front()->name)->setFocus();
     }
 }
 
@@ -204,7 +204,7 @@ void QtWindow::routeKey(Qt::Key key) {
             buttonForEnter(design_, focused != nullptr ? focused->objectName().toStdString() : "");
     }
     if (button != nullptr) {
-        auto* widget = qobject_cast<QPushButton*>(placed_.find(button->name));
+        auto* widget = qobject_cast<QPushButton*>(findPlaced(placed_, button->name));
         if (widget != nullptr && widget->isVisible() && widget->isEnabled()) {
             widget->click();
         }
@@ -247,10 +247,6 @@ void QtWindow::announce(const std::string& text) {
     }
 }
 
-Control& QtWindow::control(std::string_view name) {
-    return controls_.find(name);
-}
-
 QtToolkit::QtToolkit() : destroyWatch_([this](WId id) { return nativeWindowDestroyed(id); }) {
     QCoreApplication::instance()->installNativeEventFilter(&destroyWatch_);
     initPictures();
@@ -259,16 +255,8 @@ QtToolkit::QtToolkit() : destroyWatch_([this](WId id) { return nativeWindowDestr
     }
 }
 
-const QIcon& QtToolkit::picture(Picture picture) const {
-    return pictures_.at(picture);
-}
-
 QtToolkit::~QtToolkit() {
     QCoreApplication::instance()->removeNativeEventFilter(&destroyWatch_);
-}
-
-std::unique_ptr<Window> QtToolkit::load(const WindowDesign& design) {
-    return std::make_unique<QtWindow>(*this, design);
 }
 
 void QtToolkit::windowUnloaded() {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/forms/control_table.h"
 #include "platform/forms/window_base.h"
 #include "platform/qt/accessibility/accessible_widgets.h"
 #include "platform/qt/window/native_destroy_watch.h"
@@ -39,9 +38,6 @@ public:
     // The id of its native window, 0 while it has none.
     [[nodiscard]] WId nativeId() const;
 
-protected:
-    Control& control(std::string_view name) override;
-
 private:
     void present(bool first) override;
     void close() override;
@@ -63,7 +59,6 @@ private:
     const WindowDesign& design_;
     QPointer<FormWidget> form_;
     std::optional<Announcer> announcer_;
-    ControlTable controls_;
     PlacedWidgets placed_;
     // The context of every connection from the widgets to the window's logic and its controls.
     // It ends when the window unloads, and at the latest before the controls go: the widgets
@@ -78,15 +73,15 @@ private:
 class QtToolkit final : public Toolkit {
 public:
     QtToolkit();
-    QtToolkit(const QtToolkit&) = delete;
-    QtToolkit& operator=(const QtToolkit&) = delete;
     ~QtToolkit() override;
-    std::unique_ptr<Window> load(const WindowDesign& design) override;
+    std::unique_ptr<Window> load(const WindowDesign& design) override {
+        return std::make_unique<QtWindow>(*this, design);
+    }
 
 private:
     friend class QtWindow;
     // Decoded once: every window built later shares them.
-    [[nodiscard]] const QIcon& picture(Picture picture) const;
+    [[nodiscard]] const QIcon& picture(Picture picture) const { return pictures_.at(picture); }
     // The program ends when no window of it remains loaded.
     void windowUnloaded();
     // A native window destroyed from outside unloads its window; true when it was one of ours.

@@ -7,31 +7,22 @@
 
 #include <algorithm>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace platform::qt {
 
-// The widgets a window placed from its design, each beside the control it stands for.
-class PlacedWidgets {
-public:
-    using Entry = std::pair<const ControlDesign*, QPointer<QWidget>>;
-
-    void add(const ControlDesign& control, QWidget* widget) {
-        entries_.emplace_back(&control, widget);
-    }
-
-    // The widget of the control of that name; null for none, or one already gone.
-    [[nodiscard]] QWidget* find(std::string_view name) const {
-        const auto found =
-            std::ranges::find(entries_, name, [](const Entry& entry) { return entry.first->name; });
-        return found != entries_.end() ? found->second.data() : nullptr;
-    }
-
-    [[nodiscard]] const std::vector<Entry>& all() const { return entries_; }
-
-private:
-    std::vector<Entry> entries_;
+// A widget the window placed from its design, beside the control it stands for.
+struct PlacedWidget {
+    const ControlDesign* control;
+    QPointer<QWidget> widget;
 };
+using PlacedWidgets = std::vector<PlacedWidget>;
+
+// The widget of the control of that name; null for none, or one already gone.
+[[nodiscard]] inline QWidget* findPlaced(const PlacedWidgets& placed, std::string_view name) {
+    const auto found = std::ranges::find(
+        placed, name, [](const PlacedWidget& entry) { return entry.control->name; });
+    return found != placed.end() ? found->widget.data() : nullptr;
+}
 
 } // namespace platform::qt

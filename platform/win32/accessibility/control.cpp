@@ -120,10 +120,6 @@ bool ControlAccessible::refusesInput() const {
     return !windowTakesInput() || !canBeClicked(form().get<Control>(design_.name));
 }
 
-Win32Window& ControlAccessible::form() const {
-    return liveWindow(window());
-}
-
 const wchar_t* ControlAccessible::defaultAction() const {
     switch (design_.kind) {
     case ControlKind::CommandButton:

@@ -7,8 +7,6 @@
 // default action its kind offers.
 namespace platform::win32 {
 
-class Win32Window;
-
 class ControlAccessible : public AccessibleObject {
 public:
     ControlAccessible(HWND window, const ControlDesign& design)
@@ -24,7 +22,6 @@ public:
 
 protected:
     [[nodiscard]] const ControlDesign& design() const { return design_; }
-    [[nodiscard]] Win32Window& form() const;
     // Whether the control's window takes input now: not while a modal box is over it.
     [[nodiscard]] bool windowTakesInput() const;
     // While the user could not click the control, no one may act on it in the user's name.

@@ -115,10 +115,6 @@ const ControlDesign* FormAccessible::progress(const VARIANT& child) const {
     return it != design_.controls.end() ? &*it : nullptr;
 }
 
-Win32Window& FormAccessible::form() const {
-    return liveWindow(window());
-}
-
 const Win32Shape& FormAccessible::drawn(const ControlDesign& shape) const {
     return form().get<Win32Shape>(shape.name);
 }

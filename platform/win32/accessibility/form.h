@@ -8,7 +8,6 @@
 namespace platform::win32 {
 
 class Win32Shape;
-class Win32Window;
 
 class FormAccessible final : public AccessibleObject {
 public:
@@ -29,7 +28,6 @@ public:
 private:
     // The progress shape a child id stands for, if any.
     [[nodiscard]] const ControlDesign* progress(const VARIANT& child) const;
-    [[nodiscard]] Win32Window& form() const;
     [[nodiscard]] const Win32Shape& drawn(const ControlDesign& shape) const;
     [[nodiscard]] RECT onScreen(const ControlDesign& shape) const;
 

@@ -5,7 +5,30 @@
 #include "platform/runtime/errors.h"
 #include "platform/win32/window/form.h"
 
+#include <type_traits>
+
 namespace platform::win32 {
+
+namespace {
+
+template <typename Argument> bool isNullPointer(Argument argument) {
+    if constexpr (std::is_pointer_v<Argument>) {
+        return argument == nullptr;
+    } else {
+        return false;
+    }
+}
+
+// The standard object may write through a null out-pointer; ours refuses one first.
+template <typename Method, typename... Arguments>
+HRESULT passOn(IAccessible* standard, Method method, Arguments... arguments) {
+    if ((... || isNullPointer(arguments))) {
+        return E_POINTER;
+    }
+    return (standard->*method)(arguments...);
+}
+
+} // namespace
 
 AccessibleObject::AccessibleObject(HWND window) : window_(window) {
     IAccessible* standard = nullptr;
@@ -66,51 +89,24 @@ HRESULT AccessibleObject::GetTypeInfo(UINT /*index*/, LCID /*locale*/, ITypeInfo
     return E_NOTIMPL;
 }
 
-HRESULT AccessibleObject::GetIDsOfNames(REFIID /*riid*/, LPOLESTR* /*names*/, UINT /*count*/,
-                                        LCID /*locale*/, DISPID* /*ids*/) {
-    return E_NOTIMPL;
-}
-
-HRESULT AccessibleObject::Invoke(DISPID /*member*/, REFIID /*riid*/, LCID /*locale*/,
-                                 WORD /*flags*/, DISPPARAMS* /*parameters*/, VARIANT* /*result*/,
-                                 EXCEPINFO* /*exception*/, UINT* /*argumentError*/) {
-    return E_NOTIMPL;
-}
-
-// The standard object may write through a null out-pointer; ours refuses one first.
 HRESULT AccessibleObject::get_accParent(IDispatch** parent) {
-    if (parent == nullptr) {
-        return E_POINTER;
-    }
-    return standard_.get()->get_accParent(parent);
+    return passOn(standard_.get(), &IAccessible::get_accParent, parent);
 }
 
 HRESULT AccessibleObject::get_accChildCount(LONG* count) {
-    if (count == nullptr) {
-        return E_POINTER;
-    }
-    return standard_.get()->get_accChildCount(count);
+    return passOn(standard_.get(), &IAccessible::get_accChildCount, count);
 }
 
 HRESULT AccessibleObject::get_accChild(VARIANT child, IDispatch** object) {
-    if (object == nullptr) {
-        return E_POINTER;
-    }
-    return standard_.get()->get_accChild(child, object);
+    return passOn(standard_.get(), &IAccessible::get_accChild, child, object);
 }
 
 HRESULT AccessibleObject::get_accName(VARIANT child, BSTR* name) {
-    if (name == nullptr) {
-        return E_POINTER;
-    }
-    return standard_.get()->get_accName(child, name);
+    return passOn(standard_.get(), &IAccessible::get_accName, child, name);
 }
 
 HRESULT AccessibleObject::get_accValue(VARIANT child, BSTR* value) {
-    if (value == nullptr) {
-        return E_POINTER;
-    }
-    return standard_.get()->get_accValue(child, value);
+    return passOn(standard_.get(), &IAccessible::get_accValue, child, value);
 }
 
 HRESULT AccessibleObject::get_accDescription(VARIANT child, BSTR* description) {
@@ -128,89 +124,56 @@ HRESULT AccessibleObject::get_accDescription(VARIANT child, BSTR* description) {
 }
 
 HRESULT AccessibleObject::get_accRole(VARIANT child, VARIANT* role) {
-    if (role == nullptr) {
-        return E_POINTER;
-    }
-    return standard_.get()->get_accRole(child, role);
+    return passOn(standard_.get(), &IAccessible::get_accRole, child, role);
 }
 
 HRESULT AccessibleObject::get_accState(VARIANT child, VARIANT* state) {
-    if (state == nullptr) {
-        return E_POINTER;
-    }
-    return standard_.get()->get_accState(child, state);
+    return passOn(standard_.get(), &IAccessible::get_accState, child, state);
 }
 
 HRESULT AccessibleObject::get_accHelp(VARIANT child, BSTR* help) {
-    if (help == nullptr) {
-        return E_POINTER;
-    }
-    return standard_.get()->get_accHelp(child, help);
+    return passOn(standard_.get(), &IAccessible::get_accHelp, child, help);
 }
 
 HRESULT AccessibleObject::get_accHelpTopic(BSTR* helpFile, VARIANT child, LONG* topic) {
-    if (helpFile == nullptr || topic == nullptr) {
-        return E_POINTER;
-    }
-    return standard_.get()->get_accHelpTopic(helpFile, child, topic);
+    return passOn(standard_.get(), &IAccessible::get_accHelpTopic, helpFile, child, topic);
 }
 
 HRESULT AccessibleObject::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) {
-    if (shortcut == nullptr) {
-        return E_POINTER;
-    }
-    return standard_.get()->get_accKeyboardShortcut(child, shortcut);
+    return passOn(standard_.get(), &IAccessible::get_accKeyboardShortcut, child, shortcut);
 }
 
 HRESULT AccessibleObject::get_accFocus(VARIANT* child) {
-    if (child == nullptr) {
-        return E_POINTER;
-    }
-    return standard_.get()->get_accFocus(child);
+    return passOn(standard_.get(), &IAccessible::get_accFocus, child);
 }
 
 HRESULT AccessibleObject::get_accSelection(VARIANT* children) {
-    if (children == nullptr) {
-        return E_POINTER;
-    }
-    return standard_.get()->get_accSelection(children);
+    return passOn(standard_.get(), &IAccessible::get_accSelection, children);
 }
 
 HRESULT AccessibleObject::get_accDefaultAction(VARIANT child, BSTR* action) {
-    if (action == nullptr) {
-        return E_POINTER;
-    }
-    return standard_.get()->get_accDefaultAction(child, action);
+    return passOn(standard_.get(), &IAccessible::get_accDefaultAction, child, action);
 }
 
 HRESULT AccessibleObject::accSelect(LONG flags, VARIANT child) {
-    return standard_.get()->accSelect(flags, child);
+    return passOn(standard_.get(), &IAccessible::accSelect, flags, child);
 }
 
 HRESULT AccessibleObject::accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
                                       VARIANT child) {
-    if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) {
-        return E_POINTER;
-    }
-    return standard_.get()->accLocation(left, top, width, height, child);
+    return passOn(standard_.get(), &IAccessible::accLocation, left, top, width, height, child);
 }
 
 HRESULT AccessibleObject::accNavigate(LONG direction, VARIANT start, VARIANT* end) {
-    if (end == nullptr) {
-        return E_POINTER;
-    }
-    return standard_.get()->accNavigate(direction, start, end);
+    return passOn(standard_.get(), &IAccessible::accNavigate, direction, start, end);
 }
 
 HRESULT AccessibleObject::accHitTest(LONG left, LONG top, VARIANT* child) {
-    if (child == nullptr) {
-        return E_POINTER;
-    }
-    return standard_.get()->accHitTest(left, top, child);
+    return passOn(standard_.get(), &IAccessible::accHitTest, left, top, child);
 }
 
 HRESULT AccessibleObject::accDoDefaultAction(VARIANT child) {
-    return standard_.get()->accDoDefaultAction(child);
+    return passOn(standard_.get(), &IAccessible::accDoDefaultAction, child);
 }
 
 HRESULT AccessibleObject::put_accName(VARIANT child, BSTR name) {
@@ -221,16 +184,20 @@ HRESULT AccessibleObject::put_accValue(VARIANT child, BSTR value) {
     return standard_.get()->put_accValue(child, value);
 }
 
+Win32Window& AccessibleObject::form() const {
+    Win32Window* form = Win32Window::owning(window_);
+    if (form == nullptr) {
+        throw RuntimeError(ErrorNumber::ControlFailure, "The window is gone");
+    }
+    return *form;
+}
+
 HRESULT AccessibleObject::GetWindow(HWND* window) {
     if (window == nullptr) {
         return E_POINTER;
     }
     *window = window_;
     return S_OK;
-}
-
-HRESULT AccessibleObject::ContextSensitiveHelp(BOOL /*enterMode*/) {
-    return E_NOTIMPL;
 }
 
 HRESULT giveText(std::wstring_view text, BSTR* out) {

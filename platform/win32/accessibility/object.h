@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/runtime/uncopyable.h"
 #include "platform/win32/system/handles.h"
 #include "platform/win32/system/windows_headers.h"
 
@@ -14,13 +15,12 @@
 // system's standard object, which answers every question we leave to it.
 namespace platform::win32 {
 
+class Win32Window;
+
 using AccessiblePointer = ComPointer<IAccessible>;
 
-class AccessibleObject : public IAccessible, public IOleWindow {
+class AccessibleObject : public IAccessible, public IOleWindow, public Uncopyable {
 public:
-    AccessibleObject(const AccessibleObject&) = delete;
-    AccessibleObject& operator=(const AccessibleObject&) = delete;
-
     virtual ~AccessibleObject() = default;
 
     // A new object, held once by the pointer. COM objects go when their last holder lets go.
@@ -39,11 +39,16 @@ public:
     // No type information: clients reach every member through the vtable.
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID locale,
-                                            DISPID* ids) override;
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID riid, LCID locale, WORD flags,
-                                     DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
-                                     UINT* argumentError) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID /*riid*/, LPOLESTR* /*names*/, UINT /*count*/,
+                                            LCID /*locale*/, DISPID* /*ids*/) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID /*member*/, REFIID /*riid*/, LCID /*locale*/,
+                                     WORD /*flags*/, DISPPARAMS* /*parameters*/,
+                                     VARIANT* /*result*/, EXCEPINFO* /*exception*/,
+                                     UINT* /*argumentError*/) override {
+        return E_NOTIMPL;
+    }
 
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override;
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override;
@@ -69,13 +74,18 @@ public:
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override;
 
     HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override;
-    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL enterMode) override;
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL /*enterMode*/) override {
+        return E_NOTIMPL;
+    }
 
 protected:
     // The standard object of the window's client area stands behind this one.
     explicit AccessibleObject(HWND window);
 
     [[nodiscard]] HWND window() const { return window_; }
+    // The live window of ours that the object's window belongs to: a screen reader may hold an
+    // object longer than the window lives.
+    [[nodiscard]] Win32Window& form() const;
 
     [[nodiscard]] static bool isSelf(const VARIANT& child) {
         return child.vt == VT_I4 && child.lVal == CHILDID_SELF;

@@ -1,8 +1,6 @@
 #include "roles.h"
 
-#include "platform/runtime/errors.h"
 #include "platform/win32/window/child_windows.h"
-#include "platform/win32/window/form.h"
 
 #include <algorithm>
 
@@ -43,14 +41,6 @@ LONG progressId(const WindowDesign& design, const ControlDesign& shape) {
         }
     }
     return CHILDID_SELF;
-}
-
-Win32Window& liveWindow(HWND window) {
-    Win32Window* form = Win32Window::owning(window);
-    if (form == nullptr) {
-        throw RuntimeError(ErrorNumber::ControlFailure, "The window is gone");
-    }
-    return *form;
 }
 
 } // namespace platform::win32

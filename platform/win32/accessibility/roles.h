@@ -8,16 +8,10 @@
 // What the design tells a screen reader about a control: its role, and where the form lists it.
 namespace platform::win32 {
 
-class Win32Window;
-
 [[nodiscard]] LONG roleOf(const ControlDesign& control);
 
 // The form lists its child windows first, then the shapes that show progress, in design order.
 [[nodiscard]] LONG childWindowCount(const WindowDesign& design);
 [[nodiscard]] LONG progressId(const WindowDesign& design, const ControlDesign& shape);
-
-// The live window of ours that a window belongs to: a screen reader may hold an object longer
-// than the window lives.
-[[nodiscard]] Win32Window& liveWindow(HWND window);
 
 } // namespace platform::win32

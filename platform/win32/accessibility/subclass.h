@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/forms/design.h"
+#include "platform/runtime/uncopyable.h"
 #include "platform/win32/system/windows_headers.h"
 
 #include <optional>
@@ -21,11 +22,9 @@ namespace platform::win32 {
 // the control's own procedure and finds itself through the control's user data, both read in
 // the process: the common controls' shared subclassing asks the window server for every
 // message, which under Wine made filling the word lists four times slower.
-class AccessibleSubclass {
+class AccessibleSubclass : public Uncopyable {
 public:
     AccessibleSubclass(HWND control, const ControlDesign& design);
-    AccessibleSubclass(const AccessibleSubclass&) = delete;
-    AccessibleSubclass& operator=(const AccessibleSubclass&) = delete;
     ~AccessibleSubclass();
 
 private:

@@ -1,5 +1,6 @@
 #include "clipboard.h"
 
+#include "platform/runtime/uncopyable.h"
 #include "platform/win32/system/handles.h"
 
 #include <algorithm>
@@ -14,7 +15,7 @@ void freeGlobal(HGLOBAL memory) {
 using GlobalMemory = Unique<HGLOBAL, freeGlobal>;
 
 // Open until the end of the scope.
-class OpenClipboard {
+class OpenClipboard : public Uncopyable {
 public:
     explicit OpenClipboard(HWND owner) {
         // Clipboard viewers and managers open it for a moment after every change.
@@ -25,8 +26,6 @@ public:
             }
         }
     }
-    OpenClipboard(const OpenClipboard&) = delete;
-    OpenClipboard& operator=(const OpenClipboard&) = delete;
     ~OpenClipboard() {
         if (open_) {
             ::CloseClipboard();

@@ -1,4 +1,5 @@
 #include "platform/runtime/code_page.h"
+#include "platform/runtime/uncopyable.h"
 #include "platform/win32/system/windows_headers.h"
 #include "services.h"
 
@@ -10,13 +11,11 @@ namespace {
 
 // Disables the thread's shown, enabled top-level windows but one, and enables them again at
 // the end of the scope.
-class OtherWindowsDisabled {
+class OtherWindowsDisabled : public Uncopyable {
 public:
     explicit OtherWindowsDisabled(HWND spared) : spared_(spared) {
         ::EnumThreadWindows(::GetCurrentThreadId(), disable, reinterpret_cast<LPARAM>(this));
     }
-    OtherWindowsDisabled(const OtherWindowsDisabled&) = delete;
-    OtherWindowsDisabled& operator=(const OtherWindowsDisabled&) = delete;
     ~OtherWindowsDisabled() {
         for (const HWND window : disabled_) {
             if (::IsWindow(window) != FALSE) {

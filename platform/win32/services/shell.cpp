@@ -13,8 +13,7 @@ namespace {
 // brings.
 struct Shell32 {
     SystemLibrary library{L"shell32.dll"};
-    decltype(&::ShellExecuteA) shellExecute =
-        library.entry<decltype(&::ShellExecuteA)>("ShellExecuteA");
+    PRETEXTOR_ENTRY(, ShellExecuteA);
 };
 
 const char* optional(const std::optional<std::string>& text, std::string& storage) {
@@ -33,7 +32,7 @@ void Win32Shell::execute(const ShellExecuteRequest& request) {
     const std::string file = toSystemCodePage(request.file);
     const std::string directory = toSystemCodePage(request.directory);
     // A refusal is not reported: the result is dropped, as the caller expects.
-    static_cast<void>(loadedOnce<Shell32>().shellExecute(
+    static_cast<void>(loadedOnce<Shell32>().ShellExecuteA(
         reinterpret_cast<HWND>(request.owner), optional(request.verb, verb), file.c_str(),
         optional(request.parameters, parameters), directory.c_str(), request.showCommand));
 }

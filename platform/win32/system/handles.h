@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/runtime/uncopyable.h"
 #include "windows_headers.h"
 
 #include <unknwn.h>
@@ -9,12 +10,10 @@
 // Owners of Win32 handles: each closes its handle the one right way when it goes.
 namespace platform::win32 {
 
-template <typename Handle, auto release> class Unique {
+template <typename Handle, auto release> class Unique : public Uncopyable {
 public:
     Unique() = default;
     explicit Unique(Handle handle) : handle_(handle) {}
-    Unique(const Unique&) = delete;
-    Unique& operator=(const Unique&) = delete;
     Unique(Unique&& other) noexcept : handle_(std::exchange(other.handle_, Handle{})) {}
     Unique& operator=(Unique&& other) noexcept {
         reset(std::exchange(other.handle_, Handle{}));
@@ -46,6 +45,9 @@ inline void deleteGdiObject(HGDIOBJ object) {
 inline void destroyIcon(HICON icon) {
     ::DestroyIcon(icon);
 }
+inline void deleteDc(HDC dc) {
+    ::DeleteDC(dc);
+}
 inline void destroyWindow(HWND window) {
     ::DestroyWindow(window);
 }
@@ -54,6 +56,8 @@ using KernelHandle = Unique<HANDLE, closeHandle>;
 using Font = Unique<HFONT, deleteGdiObject>;
 using Brush = Unique<HBRUSH, deleteGdiObject>;
 using Icon = Unique<HICON, destroyIcon>;
+// A device context of our own making, not one borrowed from a window.
+using DeviceContext = Unique<HDC, deleteDc>;
 using WindowHandle = Unique<HWND, destroyWindow>;
 
 // A COM interface held once: let go when its holder goes.
@@ -63,11 +67,9 @@ inline void releaseInterface(IUnknown* object) {
 template <typename Interface> using ComPointer = Unique<Interface*, releaseInterface>;
 
 // A window class, registered for as long as this object lives.
-class RegisteredClass {
+class RegisteredClass : public Uncopyable {
 public:
     explicit RegisteredClass(const WNDCLASSEXW& windowClass);
-    RegisteredClass(const RegisteredClass&) = delete;
-    RegisteredClass& operator=(const RegisteredClass&) = delete;
     ~RegisteredClass() { ::UnregisterClassW(name_, instance_); }
 
 private:
@@ -76,11 +78,9 @@ private:
 };
 
 // A GDI object selected into a device context until the end of the scope.
-class Selection {
+class Selection : public Uncopyable {
 public:
     Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
     ~Selection() { ::SelectObject(dc_, previous_); }
 
 private:

@@ -62,16 +62,6 @@ template <typename Entries> const Entries& loadedOnce() {
     return loaded;
 }
 
-// In a set of entry points beside its `library`: a member named after the entry point `name` of
-// the system's declaration `scope::name`, looked up by that name. Name and type are written once.
-// NOLINTBEGIN(cppcoreguidelines-macro-usage): only a macro turns a name into its string.
-#define PRETEXTOR_ENTRY(scope, name)                                                               \
-    decltype(&scope::name) name = library.entry<decltype(&scope::name)>(#name)
-// As PRETEXTOR_ENTRY, but null where the library lacks it.
-#define PRETEXTOR_OPTIONAL_ENTRY(scope, name)                                                      \
-    decltype(&scope::name) name = library.optionalEntry<decltype(&scope::name)>(#name)
-// NOLINTEND(cppcoreguidelines-macro-usage)
-
 // A set of entry points loaded at first use and kept; null, for good, where the system lacks
 // the DLL or one of them.
 template <typename Entries> const Entries* loadedIfPresent() {

@@ -3,6 +3,7 @@
 #include "platform/forms/colour_rule.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/design.h"
+#include "platform/runtime/uncopyable.h"
 #include "platform/win32/fatal.h"
 #include "platform/win32/system/handles.h"
 #include "platform/win32/system/windows_headers.h"
@@ -12,11 +13,8 @@
 namespace platform::win32 {
 
 // What a control needs of the window it sits on.
-class Surface {
+class Surface : public Uncopyable {
 public:
-    Surface() = default;
-    Surface(const Surface&) = delete;
-    Surface& operator=(const Surface&) = delete;
     virtual ~Surface() = default;
     [[nodiscard]] virtual HWND handle() const = 0;
     [[nodiscard]] virtual unsigned dpi() const = 0;
@@ -31,21 +29,15 @@ public:
 };
 
 // A control that is a child window: the window procedure hands it its notifications.
-class Notified {
+class Notified : public Uncopyable {
 public:
-    Notified() = default;
-    Notified(const Notified&) = delete;
-    Notified& operator=(const Notified&) = delete;
     virtual ~Notified() = default;
     virtual void notify(WORD code) = 0;
 };
 
 // A control that the window paints itself, under every child window.
-class Painted {
+class Painted : public Uncopyable {
 public:
-    Painted() = default;
-    Painted(const Painted&) = delete;
-    Painted& operator=(const Painted&) = delete;
     virtual ~Painted() = default;
     virtual void paint(HDC dc, unsigned dpi) const = 0;
 };
@@ -134,52 +126,63 @@ private:
     Icon picture_;
 };
 
-class Win32Shape final : public Shape, public Painted {
+// A control that the window paints itself, under every child window: clicks go through it.
+template <typename Interface> class Drawn : public Interface, public Painted {
 public:
-    Win32Shape(Surface& surface, const ControlDesign& design);
+    Drawn(Surface& surface, const ControlDesign& design)
+        : surface_(surface), design_(design), visible_(design.visible) {}
     [[nodiscard]] bool visible() const override { return visible_; }
-    void setVisible(bool visible) override;
-    // Shapes are drawn on the window: clicks go through them.
+    void setVisible(bool visible) override {
+        if (visible != visible_) {
+            visible_ = visible;
+            surface_.repaint(area(surface_.dpi()));
+            shown(visible);
+        }
+    }
     void onClick(Handler /*handler*/) override {}
+    // Where it is drawn, in the window's pixels.
+    [[nodiscard]] virtual RECT area(unsigned dpi) const = 0;
+
+protected:
+    [[nodiscard]] Surface& surface() const { return surface_; }
+    [[nodiscard]] const ControlDesign& design() const { return design_; }
+
+private:
+    // After it has been shown or hidden and its place repainted.
+    virtual void shown(bool /*visible*/) {}
+
+    Surface& surface_;
+    const ControlDesign& design_;
+    bool visible_;
+};
+
+class Win32Shape final : public Drawn<Shape> {
+public:
+    Win32Shape(Surface& surface, const ControlDesign& design)
+        : Drawn(surface, design), width_(static_cast<float>(design.rect.width)) {}
     [[nodiscard]] float width() const override { return width_; }
     void setWidth(float twips) override;
     void paint(HDC dc, unsigned dpi) const override;
-    // Where the shape is drawn, in the window's pixels.
-    [[nodiscard]] RECT area(unsigned dpi) const;
+    [[nodiscard]] RECT area(unsigned dpi) const override;
 
 private:
-    Surface& surface_;
-    const ControlDesign& design_;
-    bool visible_;
+    void shown(bool visible) override;
+
     float width_;
 };
 
-class Win32Line final : public Line, public Painted {
+class Win32Line final : public Drawn<Line> {
 public:
-    Win32Line(Surface& surface, const ControlDesign& design);
-    [[nodiscard]] bool visible() const override { return visible_; }
-    void setVisible(bool visible) override;
-    void onClick(Handler /*handler*/) override {}
+    using Drawn::Drawn;
     void paint(HDC dc, unsigned dpi) const override;
-
-private:
-    [[nodiscard]] RECT area(unsigned dpi) const;
-
-    Surface& surface_;
-    const ControlDesign& design_;
-    bool visible_;
+    [[nodiscard]] RECT area(unsigned dpi) const override;
 };
 
 // A timer is no window: it ticks as WM_TIMER messages of the window it belongs to.
 class Win32Timer final : public Timer {
 public:
     Win32Timer(HWND window, UINT_PTR id, int intervalMs);
-    Win32Timer(const Win32Timer&) = delete;
-    Win32Timer& operator=(const Win32Timer&) = delete;
     ~Win32Timer() override;
-    [[nodiscard]] bool visible() const override { return false; }
-    void setVisible(bool /*visible*/) override {}
-    void onClick(Handler /*handler*/) override {}
     [[nodiscard]] bool enabled() const override { return enabled_; }
     void setEnabled(bool enabled) override;
     void onTick(Handler handler) override { tick_ = std::move(handler); }

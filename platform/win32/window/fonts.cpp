@@ -59,19 +59,11 @@ Font create(const LOGFONTW& logFont) {
 }
 
 // A device context for measuring, on the screen's pixels.
-class MeasuringContext {
-public:
-    MeasuringContext() : dc_(::CreateCompatibleDC(nullptr)) {
-        check(dc_ != nullptr, "CreateCompatibleDC");
-    }
-    MeasuringContext(const MeasuringContext&) = delete;
-    MeasuringContext& operator=(const MeasuringContext&) = delete;
-    ~MeasuringContext() { ::DeleteDC(dc_); }
-    [[nodiscard]] HDC get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
+DeviceContext measuringContext() {
+    DeviceContext dc(::CreateCompatibleDC(nullptr));
+    check(static_cast<bool>(dc), "CreateCompatibleDC");
+    return dc;
+}
 
 struct Made {
     std::wstring face;
@@ -137,7 +129,7 @@ DesignFont madeFrom(HDC dc, Font font, const LOGFONTW& logFont) {
 } // namespace
 
 DesignFont createFont(const FontDesign& design, unsigned dpi) {
-    const MeasuringContext dc;
+    const DeviceContext dc = measuringContext();
     const auto choices = faceChoices(design);
     for (std::size_t index = 0; index < choices.size(); ++index) {
         const FaceChoice& choice = choices[index];
@@ -169,25 +161,18 @@ Font narrowed(const DesignFont& font, int percent) {
     return create(logFont);
 }
 
-FontMeasure::FontMeasure(HFONT font) : dc_(::CreateCompatibleDC(nullptr)) {
-    check(dc_ != nullptr, "CreateCompatibleDC");
-    previous_ = ::SelectObject(dc_, font);
-    ::GetTextMetricsW(dc_, &metrics_);
+FontMeasure::FontMeasure(HFONT font) : dc_(measuringContext()), selected_(dc_.get(), font) {
+    ::GetTextMetricsW(dc_.get(), &metrics_);
 }
 
 FontMeasure::FontMeasure(Font font) : FontMeasure(font.get()) {
     owned_ = std::move(font);
 }
 
-FontMeasure::~FontMeasure() {
-    ::SelectObject(dc_, previous_);
-    ::DeleteDC(dc_);
-}
-
 int FontMeasure::width(std::string_view text) const {
     const std::wstring wide = widen(text);
     SIZE extent{};
-    ::GetTextExtentPoint32W(dc_, wide.data(), static_cast<int>(wide.size()), &extent);
+    ::GetTextExtentPoint32W(dc_.get(), wide.data(), static_cast<int>(wide.size()), &extent);
     return extent.cx;
 }
 

@@ -25,9 +25,6 @@ public:
     explicit FontMeasure(HFONT font);
     // Measures a font it holds until it goes.
     explicit FontMeasure(Font font);
-    FontMeasure(const FontMeasure&) = delete;
-    FontMeasure& operator=(const FontMeasure&) = delete;
-    ~FontMeasure() override;
 
     [[nodiscard]] int width(std::string_view text) const override;
     [[nodiscard]] int lineHeight() const override { return metrics_.tmHeight; }
@@ -36,8 +33,8 @@ public:
 
 private:
     Font owned_;
-    HDC dc_;
-    HGDIOBJ previous_;
+    DeviceContext dc_;
+    Selection selected_;
     TEXTMETRICW metrics_{};
 };
 

@@ -97,8 +97,10 @@ void Win32Window::build() {
     }
     // The shapes and lines that the window paints itself, back to front.
     for (const ControlDesign* control : stacking) {
-        if (!childKind(*control)) {
-            addPainted(*control);
+        if (control->kind == ControlKind::Shape) {
+            addPainted<Win32Shape>(*control);
+        } else if (control->kind == ControlKind::Line) {
+            addPainted<Win32Line>(*control);
         }
     }
     for (std::size_t index = 0; index < design_.controls.size(); ++index) {
@@ -107,22 +109,16 @@ void Win32Window::build() {
             const auto id = static_cast<UINT_PTR>(firstChildId) + index;
             auto timer = std::make_unique<Win32Timer>(handle(), id, control.intervalMs);
             timers_.emplace(id, timer.get());
-            controls_.add(control.name, std::move(timer));
+            controls().add(control.name, std::move(timer));
         }
     }
     layout(dpi, nullptr);
 }
 
-void Win32Window::addPainted(const ControlDesign& control) {
-    if (control.kind == ControlKind::Shape) {
-        auto shape = std::make_unique<Win32Shape>(*this, control);
-        painted_.push_back(shape.get());
-        controls_.add(control.name, std::move(shape));
-    } else {
-        auto line = std::make_unique<Win32Line>(*this, control);
-        painted_.push_back(line.get());
-        controls_.add(control.name, std::move(line));
-    }
+template <typename Drawn> void Win32Window::addPainted(const ControlDesign& control) {
+    auto drawn = std::make_unique<Drawn>(*this, control);
+    painted_.push_back(drawn.get());
+    controls().add(control.name, std::move(drawn));
 }
 
 void Win32Window::addChild(const ControlDesign& control, const ChildKind& kind, int id,
@@ -139,7 +135,7 @@ void Win32Window::addChild(const ControlDesign& control, const ChildKind& kind, 
 
     ChildControl made = kind.make(*this, child);
     notified_.emplace(id, made.notified);
-    controls_.add(control.name, std::move(made.control));
+    controls().add(control.name, std::move(made.control));
 }
 
 LRESULT CALLBACK Win32Window::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -253,6 +249,11 @@ const ControlDesign* Win32Window::designOf(HWND child) const {
     return it == children_.end() ? nullptr : it->design;
 }
 
+HWND Win32Window::windowOf(const ControlDesign& control) const {
+    const auto it = std::ranges::find(children_, &control, &Child::design);
+    return it == children_.end() ? nullptr : it->window;
+}
+
 void Win32Window::present(bool first) {
     // A window minimized by some other means than a button of its own comes back.
     ::ShowWindow(handle(), ::IsIconic(handle()) != FALSE ? SW_RESTORE : SW_SHOW);
@@ -276,14 +277,6 @@ void Win32Window::close() {
     toolkit_.windowUnloaded();
 }
 
-std::string Win32Window::caption() const {
-    return textOf(handle());
-}
-
-void Win32Window::setCaption(const std::string& caption) {
-    setWindowText(handle(), caption);
-}
-
 void Win32Window::announce(const std::string& text) {
     std::wstring spoken = widen(text);
     // One way or the other, never both: a reader that takes both would say it twice.
@@ -292,10 +285,6 @@ void Win32Window::announce(const std::string& text) {
     } else {
         spoken_.announce(handle(), std::move(spoken));
     }
-}
-
-Control& Win32Window::control(std::string_view name) {
-    return controls_.find(name);
 }
 
 Win32Toolkit::Win32Toolkit()
@@ -312,10 +301,6 @@ HWND Win32Toolkit::dialogOwner() {
         check(static_cast<bool>(dialogOwner_), "CreateWindowEx owner");
     }
     return dialogOwner_.get();
-}
-
-std::unique_ptr<Window> Win32Toolkit::load(const WindowDesign& design) {
-    return std::make_unique<Win32Window>(*this, design);
 }
 
 void Win32Toolkit::windowUnloaded() {

@@ -3,7 +3,6 @@
 #include "child_windows.h"
 #include "controls.h"
 #include "picture_box.h"
-#include "platform/forms/control_table.h"
 #include "platform/forms/window_base.h"
 #include "platform/win32/accessibility/events.h"
 #include "platform/win32/accessibility/subclass.h"
@@ -33,8 +32,8 @@ public:
     Win32Window(Win32Toolkit& toolkit, const WindowDesign& design);
     ~Win32Window() override;
 
-    [[nodiscard]] std::string caption() const override;
-    void setCaption(const std::string& caption) override;
+    [[nodiscard]] std::string caption() const override { return textOf(handle()); }
+    void setCaption(const std::string& caption) override { setWindowText(handle(), caption); }
     void announce(const std::string& text) override;
     void copyToClipboard(const std::string& text) override;
     // What the last announcement left for screen readers that know no UI Automation notification.
@@ -44,7 +43,7 @@ public:
     [[nodiscard]] unsigned dpi() const override { return dpi_; }
     [[nodiscard]] const WindowDesign& design() const override { return design_; }
     [[nodiscard]] const ThemeColours& theme() const override { return theme_; }
-    void repaint(const RECT& area) override;
+    void repaint(const RECT& area) override { ::InvalidateRect(handle(), &area, TRUE); }
     void releaseFocus(HWND control) override;
     void regainFocus(HWND control) override;
 
@@ -57,9 +56,6 @@ public:
 
     // The window of ours that a message for this window belongs to, if any.
     [[nodiscard]] static Win32Window* owning(HWND window);
-
-protected:
-    Control& control(std::string_view name) override;
 
 private:
     friend class Win32Toolkit;
@@ -75,7 +71,7 @@ private:
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void build();
     void addChild(const ControlDesign& control, const ChildKind& kind, int id, unsigned dpi);
-    void addPainted(const ControlDesign& control);
+    template <typename Drawn> void addPainted(const ControlDesign& control);
     void layout(unsigned dpi, const RECT* suggested);
     // Each design font at that DPI, drawn narrower where its texts would not fit their controls.
     void setFonts(unsigned dpi);
@@ -97,7 +93,8 @@ private:
     bool moveFocus(bool forward, HWND from);
     void focusFirst();
     [[nodiscard]] const ControlDesign* designOf(HWND child) const;
-    [[nodiscard]] std::string focusedName() const;
+    // The child window of a windowed control; null for any other.
+    [[nodiscard]] HWND windowOf(const ControlDesign& control) const;
 
     Win32Toolkit& toolkit_;
     const WindowDesign& design_;
@@ -107,7 +104,6 @@ private:
     // Set only once the DPI has changed; until then the window class's icons serve.
     Icon bigIcon_;
     Icon smallIcon_;
-    ControlTable controls_;
     std::vector<Child> children_;
     std::map<int, Notified*> notified_;
     std::map<UINT_PTR, Win32Timer*> timers_;
@@ -123,7 +119,9 @@ private:
 class Win32Toolkit final : public Toolkit {
 public:
     Win32Toolkit();
-    std::unique_ptr<Window> load(const WindowDesign& design) override;
+    std::unique_ptr<Window> load(const WindowDesign& design) override {
+        return std::make_unique<Win32Window>(*this, design);
+    }
 
     // Gives the key to the window it was typed in: Enter, Esc and Tab by the design, the rest
     // through the dialog manager. True when the message was used.

@@ -8,22 +8,24 @@
 
 namespace platform::win32 {
 
-std::string Win32Window::focusedName() const {
-    const ControlDesign* focused = designOf(::GetFocus());
-    return focused != nullptr ? std::string(focused->name) : std::string();
+namespace {
+
+// Shown and enabled: a child window that can take the focus or a press.
+bool usable(HWND child) {
+    return child != nullptr && ::IsWindowVisible(child) != FALSE &&
+           ::IsWindowEnabled(child) != FALSE;
 }
+
+} // namespace
 
 bool Win32Window::moveFocus(bool forward, HWND from) {
     const ControlDesign* next =
-        nextInTabOrder(design_, designOf(from), forward, [this](const ControlDesign& control) {
-            const auto child = std::ranges::find(children_, &control, &Child::design);
-            return child != children_.end() && ::IsWindowVisible(child->window) != FALSE &&
-                   ::IsWindowEnabled(child->window) != FALSE;
-        });
+        nextInTabOrder(design_, designOf(from), forward,
+                       [this](const ControlDesign& control) { return usable(windowOf(control)); });
     if (next == nullptr) {
         return false;
     }
-    ::SetFocus(std::ranges::find(children_, next, &Child::design)->window);
+    ::SetFocus(windowOf(*next));
     return true;
 }
 
@@ -72,15 +74,15 @@ bool Win32Window::routeKey(WPARAM key) {
     if (::GetKeyState(VK_SHIFT) < 0) {
         return false;
     }
+    const ControlDesign* focused = designOf(::GetFocus());
     const ControlDesign* button =
-        key == VK_ESCAPE ? buttonForEscape(design_) : buttonForEnter(design_, focusedName());
+        key == VK_ESCAPE ? buttonForEscape(design_)
+                         : buttonForEnter(design_, focused != nullptr ? focused->name : "");
     if (button == nullptr) {
         return true;
     }
-    const auto child = std::ranges::find(children_, button, &Child::design);
-    if (child != children_.end() && ::IsWindowVisible(child->window) != FALSE &&
-        ::IsWindowEnabled(child->window) != FALSE) {
-        notified_.at(::GetDlgCtrlID(child->window))->notify(BN_CLICKED);
+    if (const HWND child = windowOf(*button); usable(child)) {
+        notified_.at(::GetDlgCtrlID(child))->notify(BN_CLICKED);
     }
     return true;
 }

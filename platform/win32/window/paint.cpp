@@ -13,10 +13,6 @@ void Win32Window::paint() {
     ::EndPaint(handle(), &paint);
 }
 
-void Win32Window::repaint(const RECT& area) {
-    ::InvalidateRect(handle(), &area, TRUE);
-}
-
 LRESULT Win32Window::colourStatic(HDC dc, HWND child) const {
     const ControlDesign* control = designOf(child);
     const Ground ground = groundOf(theme_);

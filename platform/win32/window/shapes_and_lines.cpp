@@ -54,41 +54,33 @@ void hatch(HDC dc, const RECT& area, int thickness, COLORREF colour) {
 
 } // namespace
 
-Win32Shape::Win32Shape(Surface& surface, const ControlDesign& design)
-    : surface_(surface), design_(design), visible_(design.visible),
-      width_(static_cast<float>(design.rect.width)) {}
-
 RECT Win32Shape::area(unsigned dpi) const {
-    RECT area = toPixels(design_.rect, dpi);
-    const double right = static_cast<double>(design_.rect.left) + static_cast<double>(width_);
+    RECT area = toPixels(design().rect, dpi);
+    const double right = static_cast<double>(design().rect.left) + static_cast<double>(width_);
     area.right = std::max<LONG>(area.left, twipsToPixels(right, dpi));
     return area;
 }
 
-void Win32Shape::setVisible(bool visible) {
-    if (visible != visible_) {
-        visible_ = visible;
-        surface_.repaint(area(surface_.dpi()));
-        announceProgress(surface_, design_, visible ? EVENT_OBJECT_SHOW : EVENT_OBJECT_HIDE);
-    }
+void Win32Shape::shown(bool visible) {
+    announceProgress(surface(), design(), visible ? EVENT_OBJECT_SHOW : EVENT_OBJECT_HIDE);
 }
 
 void Win32Shape::setWidth(float twips) {
-    const RECT before = area(surface_.dpi());
+    const RECT before = area(surface().dpi());
     width_ = twips;
-    if (visible_) {
-        surface_.repaint(unite(before, area(surface_.dpi())));
-        announceProgress(surface_, design_, EVENT_OBJECT_VALUECHANGE);
+    if (visible()) {
+        surface().repaint(unite(before, area(surface().dpi())));
+        announceProgress(surface(), design(), EVENT_OBJECT_VALUECHANGE);
     }
 }
 
 void Win32Shape::paint(HDC dc, unsigned dpi) const {
     const RECT rect = area(dpi);
-    if (!visible_ || ::IsRectEmpty(&rect) != FALSE) {
+    if (!visible() || ::IsRectEmpty(&rect) != FALSE) {
         return;
     }
-    const ShapeDesign& shape = design_.shape;
-    const DrawnColours colours = coloursOf(surface_.design(), design_, surface_.theme());
+    const ShapeDesign& shape = design().shape;
+    const DrawnColours colours = coloursOf(surface().design(), design(), surface().theme());
     if (shape.backStyle == BackStyle::Opaque) {
         fill(dc, rect, colours.back);
     }
@@ -101,30 +93,20 @@ void Win32Shape::paint(HDC dc, unsigned dpi) const {
     outline(dc, rect, designPixelsToPixels(1, dpi), colours.fore);
 }
 
-Win32Line::Win32Line(Surface& surface, const ControlDesign& design)
-    : surface_(surface), design_(design), visible_(design.visible) {}
-
 RECT Win32Line::area(unsigned dpi) const {
-    const POINT from = toPixels(design_.line.from, dpi);
-    const POINT to = toPixels(design_.line.to, dpi);
-    const int width = designPixelsToPixels(design_.line.widthPixels, dpi);
+    const POINT from = toPixels(design().line.from, dpi);
+    const POINT to = toPixels(design().line.to, dpi);
+    const int width = designPixelsToPixels(design().line.widthPixels, dpi);
     return {std::min(from.x, to.x) - width, std::min(from.y, to.y) - width,
             std::max(from.x, to.x) + width, std::max(from.y, to.y) + width};
 }
 
-void Win32Line::setVisible(bool visible) {
-    if (visible != visible_) {
-        visible_ = visible;
-        surface_.repaint(area(surface_.dpi()));
-    }
-}
-
 void Win32Line::paint(HDC dc, unsigned dpi) const {
-    if (!visible_) {
+    if (!visible()) {
         return;
     }
-    const LineDesign& line = design_.line;
-    const COLORREF colour = coloursOf(surface_.design(), design_, surface_.theme()).fore;
+    const LineDesign& line = design().line;
+    const COLORREF colour = coloursOf(surface().design(), design(), surface().theme()).fore;
     const POINT from = toPixels(line.from, dpi);
     const POINT to = toPixels(line.to, dpi);
     const int width = designPixelsToPixels(line.widthPixels, dpi);
