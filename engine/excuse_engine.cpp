@@ -1,6 +1,5 @@
 #include "excuse_engine.h"
 
-#include "platform/runtime/list_index.h"
 #include "platform/runtime/numbers.h"
 #include "platform/runtime/random_source.h"
 

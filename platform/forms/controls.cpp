@@ -1,6 +1,6 @@
 #include "platform/forms/controls.h"
 
-#include "platform/runtime/list_index.h"
+#include "platform/runtime/numbers.h"
 
 namespace platform {
 

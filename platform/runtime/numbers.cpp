@@ -56,4 +56,11 @@ double multiplyChecked(double a, double b) {
     return checkedProduct(a, b);
 }
 
+bool isPastTheEnd(std::int16_t index, int count) {
+    if (index < 0 || index > count) {
+        throw invalidIndexError();
+    }
+    return index == count;
+}
+
 } // namespace platform

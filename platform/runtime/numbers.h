@@ -3,7 +3,7 @@
 #include <cstdint>
 
 // The number rules the windows rely on, written once: rounding with halves to the even
-// neighbour, the checked 16-bit conversion and the floating-point status test.
+// neighbour, the checked 16-bit conversion, the floating-point status test and the list index.
 namespace platform {
 
 [[nodiscard]] float roundHalfEven(float value);
@@ -16,5 +16,9 @@ namespace platform {
 // zero or an overflow throws the floating-point error.
 [[nodiscard]] float multiplyChecked(float a, float b);
 [[nodiscard]] double multiplyChecked(double a, double b);
+
+// The list lookup rule: true for the index one past the last item, which reads as the empty
+// string; false for the index of an item. Any other index throws the invalid-index error.
+[[nodiscard]] bool isPastTheEnd(std::int16_t index, int count);
 
 } // namespace platform

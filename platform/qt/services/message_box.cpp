@@ -1,4 +1,4 @@
-#include "platform/qt/services/message_box.h"
+#include "platform/qt/services/services.h"
 
 #include "platform/qt/conversions/convert.h"
 

@@ -1,4 +1,4 @@
-#include "platform/qt/services/program_starter.h"
+#include "platform/qt/services/services.h"
 
 #include "platform/qt/conversions/convert.h"
 #include "platform/runtime/errors.h"

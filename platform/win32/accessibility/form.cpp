@@ -93,10 +93,12 @@ HRESULT FormAccessible::accLocation(LONG* left, LONG* top, LONG* width, LONG* he
 
 HRESULT FormAccessible::accHitTest(LONG left, LONG top, VARIANT* child) {
     return answering([&] {
+        POINT point{left, top};
+        ::ScreenToClient(window(), &point);
         for (const ControlDesign& control : design_.controls) {
             if (isProgressBar(control) && drawn(control).visible()) {
-                const RECT area = onScreen(control);
-                if (::PtInRect(&area, POINT{left, top}) != FALSE) {
+                const RECT area = drawn(control).area(form().dpi());
+                if (::PtInRect(&area, point) != FALSE) {
                     return giveNumber(progressId(design_, control), child);
                 }
             }
@@ -117,12 +119,6 @@ const ControlDesign* FormAccessible::progress(const VARIANT& child) const {
 
 const Win32Shape& FormAccessible::drawn(const ControlDesign& shape) const {
     return form().get<Win32Shape>(shape.name);
-}
-
-RECT FormAccessible::onScreen(const ControlDesign& shape) const {
-    RECT area = drawn(shape).area(form().dpi());
-    ::MapWindowPoints(window(), nullptr, reinterpret_cast<POINT*>(&area), 2);
-    return area;
 }
 
 } // namespace platform::win32

@@ -29,7 +29,6 @@ private:
     // The progress shape a child id stands for, if any.
     [[nodiscard]] const ControlDesign* progress(const VARIANT& child) const;
     [[nodiscard]] const Win32Shape& drawn(const ControlDesign& shape) const;
-    [[nodiscard]] RECT onScreen(const ControlDesign& shape) const;
 
     const WindowDesign& design_;
 };

@@ -3,9 +3,6 @@
 
 #include "platform/forms/guarded.h"
 
-#include <algorithm>
-#include <string>
-
 namespace platform::win32 {
 
 namespace {
