@@ -135,6 +135,9 @@ struct WindowDesign {
 // The button that Enter presses: the focused command button, else the window's default button.
 [[nodiscard]] const ControlDesign* buttonForEnter(const WindowDesign& design,
                                                   std::string_view focused);
+// The button that Esc presses: the window's cancel button, if it has one.
+[[nodiscard]] const ControlDesign* buttonForEscape(const WindowDesign& design);
+
 // The one item of the copy menu; each backend shows its own shortcut text beside it.
 inline constexpr std::string_view copyCaption = "&Copy";
 
@@ -156,8 +159,5 @@ copyMenuPlace(const WindowDesign& design, std::optional<PixelPoint> clicked, dou
 [[nodiscard]] const ControlDesign*
 nextInTabOrder(const WindowDesign& design, const ControlDesign* from, bool forward,
                const std::function<bool(const ControlDesign&)>& canTakeFocus);
-
-// The button that Esc presses: the window's cancel button, if it has one.
-[[nodiscard]] const ControlDesign* buttonForEscape(const WindowDesign& design);
 
 } // namespace platform

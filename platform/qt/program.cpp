@@ -16,7 +16,6 @@
 #include <QStringList>
 
 #include <algorithm>
-
 #include <string>
 #include <unistd.h>
 

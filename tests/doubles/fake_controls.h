@@ -41,26 +41,19 @@ private:
     ClickHandler click_;
 };
 
-class FakeCommandButton final : public FakeControl<CommandButton> {
+// A control with a caption, its design text to begin with.
+template <typename Interface> class FakeCaptioned final : public FakeControl<Interface> {
 public:
-    explicit FakeCommandButton(const ControlDesign& design)
-        : FakeControl(design), caption_(design.text) {}
+    explicit FakeCaptioned(const ControlDesign& design)
+        : FakeControl<Interface>(design), caption_(design.text) {}
     [[nodiscard]] std::string caption() const override { return caption_; }
     void setCaption(const std::string& caption) override { caption_ = caption; }
 
 private:
     std::string caption_;
 };
-
-class FakeLabel final : public FakeControl<Label> {
-public:
-    explicit FakeLabel(const ControlDesign& design) : FakeControl(design), caption_(design.text) {}
-    [[nodiscard]] std::string caption() const override { return caption_; }
-    void setCaption(const std::string& caption) override { caption_ = caption; }
-
-private:
-    std::string caption_;
-};
+using FakeCommandButton = FakeCaptioned<CommandButton>;
+using FakeLabel = FakeCaptioned<Label>;
 
 class FakeCheckBox final : public FakeControl<CheckBox> {
 public:
@@ -101,15 +94,9 @@ private:
     float width_;
 };
 
-class FakeLine final : public FakeControl<Line> {
-public:
-    using FakeControl::FakeControl;
-};
-
-class FakePictureBox final : public FakeControl<PictureBox> {
-public:
-    using FakeControl::FakeControl;
-};
+// Nothing of their own beyond being shown or not.
+using FakeLine = FakeControl<Line>;
+using FakePictureBox = FakeControl<PictureBox>;
 
 class FakeTimer final : public Timer {
 public:

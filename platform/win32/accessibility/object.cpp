@@ -113,9 +113,10 @@ HRESULT AccessibleObject::get_accDescription(VARIANT child, BSTR* description) {
     if (description == nullptr) {
         return E_POINTER;
     }
-    const Win32Window* form = Win32Window::owning(window_);
-    const std::wstring* spoken = form != nullptr && child.vt == VT_I4
-                                     ? form->spokenDescription().of(window_, child.lVal)
+    // Asked of a window that is gone, it has nothing of its own to say.
+    const Win32Window* owner = Win32Window::owning(window_);
+    const std::wstring* spoken = owner != nullptr && child.vt == VT_I4
+                                     ? owner->spokenDescription().of(window_, child.lVal)
                                      : nullptr;
     if (spoken != nullptr) {
         return answering([&] { return giveText(*spoken, description); });

@@ -126,7 +126,8 @@ private:
     Icon picture_;
 };
 
-// A control that the window paints itself, under every child window: clicks go through it.
+// What every painted control shares: shown or hidden by a repaint of its place, and no clicks of
+// its own, which go through it to the window.
 template <typename Interface> class Drawn : public Interface, public Painted {
 public:
     Drawn(Surface& surface, const ControlDesign& design)
