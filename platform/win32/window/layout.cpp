@@ -105,9 +105,13 @@ void Win32Window::layout(unsigned dpi, const RECT* suggested) {
     if (suggested != nullptr) {
         // The system's rectangle keeps the window under the cursor of a drag to another monitor.
         frame = *suggested;
-        reloadIcons(dpi);
     } else if (!design_.position) {
         flags |= SWP_NOMOVE;
+    }
+    // The class icons are drawn for the system's DPI, which a monitor whose scale changed since
+    // sign-in no longer has.
+    if (suggested != nullptr || dpi != dotsPerInch(nullptr)) {
+        reloadIcons(dpi);
     }
     ::SetWindowPos(handle(), nullptr, frame.left, frame.top, frame.right - frame.left,
                    frame.bottom - frame.top, flags);
@@ -127,8 +131,7 @@ RECT Win32Window::frameAt(unsigned dpi) const {
 }
 
 void Win32Window::reloadIcons(unsigned dpi) {
-    // The window class's icons are drawn for the system's DPI; each is replaced before the one
-    // it replaces is let go.
+    // Each icon is replaced before the one it replaces is let go.
     for (auto [which, metric, icon] : {std::tuple{WPARAM{ICON_BIG}, SM_CXICON, &bigIcon_},
                                        std::tuple{WPARAM{ICON_SMALL}, SM_CXSMICON, &smallIcon_}}) {
         Icon sharp = loadIcon(toolkit_.instance_, design_.icon, systemMetric(metric, dpi));
