@@ -7,8 +7,9 @@
 # there. PRETEXTOR_WINE_FONTS=1 copies a template with Wine's own fonts (MS Sans Serif, Tahoma...:
 # Debian's fonts-wine, which a fresh machine lacks). PRETEXTOR_FACES=none leaves out the stand-ins
 # for the design's optional faces "MS Mincho" and "Old English Text MT", as on the many Windows
-# machines without them. PRETEXTOR_WINDOWS_FONTS=1 gives the faces of Windows 10 and 11. WINE_REGISTRY=FILE: more keys, as in a REGEDIT4 file without its first
-# line, imported before the command starts.
+# machines without them. PRETEXTOR_WINDOWS_FONTS=1 gives the faces of Windows 10 and 11.
+# WINE_REGISTRY=FILE: more keys, as in a REGEDIT4 file without its first line, imported before the
+# command starts.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 prefix=$1
